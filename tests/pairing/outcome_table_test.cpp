@@ -1,0 +1,133 @@
+// Every answer a breeder can see, checked against a data file written from the outcome
+// sheet, not from the program's own table.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "pairing/memory_board.h"
+
+using namespace pairing;
+
+namespace {
+
+struct ExpectedOutcome {
+    PhaseBox female;
+    PhaseBox male;
+    PhaseBox clickedLast;
+    std::string text;
+};
+
+// Names a failing row by its boxes and text rather than by its bytes.
+void PrintTo(const ExpectedOutcome& o, std::ostream* out) {
+    *out << boxName(o.female) << " x " << boxName(o.male) << ", " << boxName(o.clickedLast)
+         << " last: \"" << o.text << '"';
+}
+
+PhaseBox boxNamed(const std::string& name) {
+    for (PhaseBox box : kAllBoxes)
+        if (boxName(box) == name)
+            return box;
+    throw std::runtime_error("unknown box " + name);
+}
+
+std::vector<ExpectedOutcome> loadExpectedOutcomes() {
+    std::ifstream file(EXPECTED_OUTCOMES_FILE);
+    if (!file)
+        throw std::runtime_error("cannot open " EXPECTED_OUTCOMES_FILE);
+    std::vector<ExpectedOutcome> outcomes;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line.front() == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string female, male, clicked, text;
+        std::getline(fields, female, '\t');
+        std::getline(fields, male, '\t');
+        std::getline(fields, clicked, '\t');
+        std::getline(fields, text);
+        outcomes.push_back({boxNamed(female), boxNamed(male), boxNamed(clicked), text});
+    }
+    return outcomes;
+}
+
+const std::vector<ExpectedOutcome>& expectedOutcomes() {
+    static const std::vector<ExpectedOutcome> outcomes = loadExpectedOutcomes();
+    return outcomes;
+}
+
+std::string rowName(const testing::TestParamInfo<ExpectedOutcome>& info) {
+    const ExpectedOutcome& o = info.param;
+    return std::string(boxName(o.female)) + "_" + std::string(boxName(o.male)) + "_last_" +
+           std::string(boxName(o.clickedLast));
+}
+
+}  // namespace
+
+class EveryPairing : public testing::TestWithParam<ExpectedOutcome> {};
+
+TEST_P(EveryPairing, userClicksShowTheTextOfTheBoxClickedLast) {
+    const ExpectedOutcome& expected = GetParam();
+    MemoryBoard board;
+    const PhaseBox first =
+        expected.clickedLast == expected.female ? expected.male : expected.female;
+    board.click(first);
+    EXPECT_EQ(board.answer(), "");
+    board.click(expected.clickedLast);
+    EXPECT_EQ(board.answer(), expected.text);
+}
+
+TEST_P(EveryPairing, lookUpByPhasesGivesTheSameText) {
+    const ExpectedOutcome& expected = GetParam();
+    EXPECT_EQ(OutcomeTable::text(phaseOf(expected.female), phaseOf(expected.male),
+                                 parentOf(expected.clickedLast)),
+              expected.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(OutcomeSheet, EveryPairing, testing::ValuesIn(expectedOutcomes()),
+                         rowName);
+
+TEST(OutcomeSheet, coversAllEightyOnePairingsFromBothSides) {
+    std::set<std::tuple<PhaseBox, PhaseBox, PhaseBox>> seen;
+    for (const ExpectedOutcome& o : expectedOutcomes()) {
+        EXPECT_EQ(parentOf(o.female), Parent::Femelle);
+        EXPECT_EQ(parentOf(o.male), Parent::Male);
+        EXPECT_FALSE(o.text.empty());
+        seen.insert({o.female, o.male, o.clickedLast});
+    }
+    EXPECT_EQ(seen.size(), 162u);
+}
+
+TEST(OutcomeTable, eachListHoldsEveryBoxOfTheOtherParentOnce) {
+    for (PhaseBox box : kAllBoxes) {
+        std::set<PhaseBox> partners;
+        for (const OutcomeEntry& entry : OutcomeTable::entries(box)) {
+            EXPECT_NE(parentOf(entry.partner), parentOf(box)) << boxName(box);
+            partners.insert(entry.partner);
+        }
+        EXPECT_EQ(partners.size(), kPhaseCount) << boxName(box);
+    }
+}
+
+TEST(OutcomeTable, partnersAreTestedInTheDesignedOrders) {
+    using B = PhaseBox;
+    const std::vector<B> regulierLast{B::Check2,  B::Check4,  B::Check6,  B::Check8, B::Check10,
+                                      B::Check14, B::Check15, B::Check16, B::Check18};
+    const std::vector<B> regulierFirst{B::Check18, B::Check2,  B::Check4,  B::Check6, B::Check8,
+                                       B::Check10, B::Check14, B::Check15, B::Check16};
+    const std::vector<B> forMales{B::Check13, B::Check12, B::Check11, B::Check9, B::Check7,
+                                  B::Check5,  B::Check3,  B::Check1,  B::Check17};
+    const auto partnersOf = [](B box) {
+        std::vector<B> partners;
+        for (const OutcomeEntry& entry : OutcomeTable::entries(box))
+            partners.push_back(entry.partner);
+        return partners;
+    };
+    for (B box : {B::Check1, B::Check11, B::Check17})
+        EXPECT_EQ(partnersOf(box), regulierLast) << boxName(box);
+    for (B box : {B::Check3, B::Check5, B::Check7, B::Check9, B::Check12, B::Check13})
+        EXPECT_EQ(partnersOf(box), regulierFirst) << boxName(box);
+    for (B box : {B::Check2, B::Check4, B::Check6, B::Check8, B::Check10, B::Check14, B::Check15,
+                  B::Check16, B::Check18})
+        EXPECT_EQ(partnersOf(box), forMales) << boxName(box);
+}
