@@ -1,0 +1,76 @@
+// What ends the program, run in child processes.
+#include <QMessageBox>
+#include <QProcess>
+#include <QTest>
+
+#include "ui/main_window.h"
+
+namespace {
+
+struct ChildResult {
+    int exitCode;
+    QProcess::ExitStatus exitStatus;
+    QString out;
+    QString err;
+};
+
+ChildResult runChild(const QStringList& arguments) {
+    QProcess child;
+    child.start(QStringLiteral(CHILD_SCENARIOS), arguments);
+    if (!child.waitForFinished(20000))
+        child.kill();
+    return {child.exitCode(), child.exitStatus(), QString::fromUtf8(child.readAllStandardOutput()),
+            QString::fromUtf8(child.readAllStandardError())};
+}
+
+}  // namespace
+
+class FormRuntimeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void thanksNoteIsOneLineOfFiftySixCharacters() {
+        const QString note = ui::Form3::thanksNote();
+        QCOMPARE(note.size(), 56);
+        QVERIFY(!note.contains(QLatin1Char('\n')));
+        QVERIFY(note.startsWith(QStringLiteral("Merci")));
+    }
+
+    void fermerShowsTheThanksThenEndsTheProgram_data() {
+        QTest::addColumn<QString>("dismissal");
+        QTest::newRow("OK button") << QStringLiteral("ok");
+        QTest::newRow("Escape key") << QStringLiteral("escape");
+        QTest::newRow("close control") << QStringLiteral("close");
+    }
+
+    void fermerShowsTheThanksThenEndsTheProgram() {
+        QFETCH(QString, dismissal);
+        const ChildResult result = runChild({QStringLiteral("close-command"), dismissal});
+        QCOMPARE(result.exitStatus, QProcess::NormalExit);
+        QCOMPARE(result.exitCode, 0);
+        const QString expectedBox = QStringLiteral("box: Morvane 101 | %1 | %2 | %3\n")
+                                        .arg(ui::Form3::thanksNote())
+                                        .arg(int(QMessageBox::NoIcon))
+                                        .arg(int(Qt::ApplicationModal));
+        QCOMPARE(result.out,
+                 expectedBox + QStringLiteral("returned from Fermer\nexec returned 0\n"));
+    }
+
+    void reachingAControlOfADestroyedWindowIsARunTimeError() {
+        const ChildResult result = runChild({QStringLiteral("control-of-destroyed-window")});
+        QCOMPARE(result.exitStatus, QProcess::NormalExit);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("« Check7 »")), qPrintable(result.err));
+        QVERIFY(result.err.contains(QStringLiteral("lecture de Value")));
+        QVERIFY(result.out.startsWith(QStringLiteral("box: Morvane 101 | Erreur d'exécution")));
+    }
+
+    void aFormWithoutTheNamedControlIsARunTimeError() {
+        const ChildResult result = runChild({QStringLiteral("form-without-controls")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("« answer »")), qPrintable(result.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(FormRuntimeTest)
+#include "form_runtime_test.moc"

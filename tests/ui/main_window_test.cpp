@@ -1,0 +1,251 @@
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/check_box.h"
+#include "ui/form_runtime.h"
+#include "ui/main_window.h"
+#include "ui/main_window_design.h"
+
+using pairing::PhaseBox;
+using ui::CheckBox;
+using ui::Form3;
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+CheckBox* boxOn(Form3& form, PhaseBox box) {
+    return form.findChild<CheckBox*>(qs(pairing::boxName(box)));
+}
+
+QLabel* answerOn(Form3& form) {
+    return form.findChild<QLabel*>(QStringLiteral("answer"));
+}
+
+void click(Form3& form, PhaseBox box) {
+    CheckBox* widget = boxOn(form, box);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+void expectFresh(Form3& form) {
+    for (PhaseBox box : pairing::kAllBoxes) {
+        QCOMPARE(boxOn(form, box)->value(), 0);
+        QCOMPARE(boxOn(form, box)->checkState(), Qt::Unchecked);
+        QVERIFY2(boxOn(form, box)->isEnabled(), pairing::boxName(box).data());
+    }
+    QCOMPARE(answerOn(form)->text(), QString());
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::prepareApplication(*qApp); }
+
+    void controlsStandWhereTheDesignPutsThem() {
+        Form3 form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Morvane 101"));
+        QCOMPARE(form.size(), QSize(665, 547));
+        QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 192, 192));
+        for (const ui::ControlDesign& design : ui::kMainWindowControls) {
+            auto* control = form.findChild<QWidget*>(qs(design.name));
+            QVERIFY2(control, design.name.data());
+            QCOMPARE(control->geometry(), QRect(design.left / 15, design.top / 15,
+                                                design.width / 15, design.height / 15));
+            const QString container =
+                design.container.empty() ? QStringLiteral("Form3") : qs(design.container);
+            QCOMPARE(control->parentWidget()->objectName(), container);
+        }
+        QCOMPARE(form.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
+                 QStringLiteral("Le Résultat va apparaître ici"));
+        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("Command3"))->text(),
+                 QStringLiteral("Reset"));
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label5"))->text(),
+                 QStringLiteral("Trait Hétérozygote"));
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("answer"))->font().pixelSize(), 18);
+    }
+
+    void boxesShowTheirPhaseInItsColour() {
+        Form3 form;
+        QCOMPARE(boxOn(form, PhaseBox::Check17)->text(), QStringLiteral("Régulier"));
+        QCOMPARE(boxOn(form, PhaseBox::Check14)->text(), QStringLiteral("Het Albinos"));
+        QCOMPARE(boxOn(form, PhaseBox::Check5)->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 192));
+        QCOMPARE(boxOn(form, PhaseBox::Check16)->palette().color(QPalette::WindowText),
+                 QColor(192, 0, 0));
+        QCOMPARE(boxOn(form, PhaseBox::Check13)->y(), boxOn(form, PhaseBox::Check16)->y());
+    }
+
+    // Measured with the fonts the window actually uses.
+    void everyCaptionIsFullyVisible() {
+        Form3 form;
+        for (QWidget* control : form.findChildren<QWidget*>()) {
+            const QString text = control->property("text").toString();
+            if (text.isEmpty() || control->objectName() == QStringLiteral("answer"))
+                continue;
+            QVERIFY2(control->sizeHint().width() <= control->width(),
+                     qPrintable(control->objectName()));
+            QVERIFY2(control->sizeHint().height() <= control->height(),
+                     qPrintable(control->objectName()));
+        }
+        auto* frame = form.findChild<QGroupBox*>(QStringLiteral("Frame1"));
+        QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() - 16);
+    }
+
+    void longestAnswersWrapInsideTheFrame() {
+        Form3 form;
+        QLabel* answer = answerOn(form);
+        for (PhaseBox box : pairing::kAllBoxes) {
+            for (const pairing::OutcomeEntry& entry : pairing::OutcomeTable::entries(box)) {
+                answer->setText(qs(entry.text));
+                QVERIFY(answer->heightForWidth(answer->width()) <= answer->height());
+            }
+        }
+        QVERIFY(answer->alignment() & Qt::AlignTop);
+        QVERIFY(answer->alignment() & Qt::AlignLeft);
+    }
+
+    void opensFreshWithTheFocusOnFermer() {
+        Form3 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        expectFresh(form);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    }
+
+    void clicksShowTheOutcome_data() {
+        QTest::addColumn<PhaseBox>("first");
+        QTest::addColumn<PhaseBox>("second");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("female Albinos then male Het Albinos")
+            << PhaseBox::Check1 << PhaseBox::Check14
+            << QStringLiteral("50% Albinos et 50% Het Albinos.");
+        QTest::newRow("male Tangerine then female Albinos")
+            << PhaseBox::Check10 << PhaseBox::Check1
+            << QStringLiteral("Certains Tangerines mais tous seront het Albinos.");
+        QTest::newRow("female Régulier then male Régulier")
+            << PhaseBox::Check17 << PhaseBox::Check18 << QStringLiteral("100% régulier");
+        QTest::newRow("male Régulier then female Régulier")
+            << PhaseBox::Check18 << PhaseBox::Check17 << QStringLiteral("100% Régulier");
+        QTest::newRow("Het Patternless with Het Blizzard")
+            << PhaseBox::Check13 << PhaseBox::Check15
+            << QStringLiteral(
+                   "25% Régulier, 25% Het Blizzard, 25% Het Patternless et 25% double "
+                   "Het pour Banana Blizzard.");
+    }
+
+    void clicksShowTheOutcome() {
+        QFETCH(PhaseBox, first);
+        QFETCH(PhaseBox, second);
+        QFETCH(QString, expected);
+        Form3 form;
+        form.show();
+        click(form, first);
+        QCOMPARE(answerOn(form)->text(), QString());
+        click(form, second);
+        QCOMPARE(answerOn(form)->text(), expected);
+        QCOMPARE(qs(form.board().answer()), expected);
+        for (PhaseBox box : pairing::kAllBoxes) {
+            const bool ticked = box == first || box == second;
+            QCOMPARE(boxOn(form, box)->isEnabled(), ticked);
+        }
+    }
+
+    void untickingClearsAnswerAndReenablesSiblings() {
+        Form3 form;
+        form.show();
+        click(form, PhaseBox::Check3);
+        click(form, PhaseBox::Check4);
+        click(form, PhaseBox::Check5);  // disabled: nothing happens
+        QCOMPARE(boxOn(form, PhaseBox::Check5)->value(), 0);
+        click(form, PhaseBox::Check4);
+        QCOMPARE(answerOn(form)->text(), QString());
+        QVERIFY(boxOn(form, PhaseBox::Check6)->isEnabled());
+        QVERIFY(!boxOn(form, PhaseBox::Check5)->isEnabled());
+        click(form, PhaseBox::Check16);
+        QCOMPARE(answerOn(form)->text(),
+                 QStringLiteral("50% Het Blizzard et 50% Double Het pour Banana Blizzard."));
+    }
+
+    void resetClearsEveryChoice_data() {
+        QTest::addColumn<QList<PhaseBox>>("ticked");
+        QTest::newRow("nothing ticked") << QList<PhaseBox>{};
+        QTest::newRow("one female") << QList<PhaseBox>{PhaseBox::Check12};
+        QTest::newRow("one male") << QList<PhaseBox>{PhaseBox::Check18};
+        QTest::newRow("a pairing shown") << QList<PhaseBox>{PhaseBox::Check9, PhaseBox::Check6};
+    }
+
+    void resetClearsEveryChoice() {
+        QFETCH(QList<PhaseBox>, ticked);
+        Form3 form;
+        form.show();
+        for (PhaseBox box : ticked)
+            click(form, box);
+        QStringList answersSeen;
+        connect(boxOn(form, PhaseBox::Check18), &CheckBox::valueChanged, this,
+                [&] { answersSeen << answerOn(form)->text(); });
+        auto* reset = form.findChild<QPushButton*>(QStringLiteral("Command3"));
+        QTest::mouseClick(reset, Qt::LeftButton);
+        expectFresh(form);
+        for (const QString& seen : answersSeen)
+            QCOMPARE(seen, QString());  // no pairing shown on the way
+        QTest::mouseClick(reset, Qt::LeftButton);
+        expectFresh(form);
+
+        click(form, PhaseBox::Check11);
+        click(form, PhaseBox::Check14);
+        QCOMPARE(answerOn(form)->text(),
+                 QStringLiteral("25% Régulier, 50% Het Albinos et 25% Albinos."));
+    }
+
+    void tabVisitsControlsInDesignOrderSkippingDisabledBoxes() {
+        Form3 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const auto tabRound = [&] {
+            QStringList visited{QApplication::focusWidget()->objectName()};
+            for (int i = 0; i < 25; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                const QString name = QApplication::focusWidget()->objectName();
+                if (name == visited.front())
+                    break;
+                visited << name;
+            }
+            return visited.join(QLatin1Char(' '));
+        };
+        QCOMPARE(tabRound(),
+                 QStringLiteral("Command1 Check1 Check2 Check16 Check15 Check14 Check13 Check12 "
+                                "Check11 Check10 Check9 Check8 Check7 Check6 Check5 Check4 "
+                                "Check3 Check17 Check18 Command3"));
+        click(form, PhaseBox::Check1);
+        boxOn(form, PhaseBox::Check1)->clearFocus();
+        form.findChild<QPushButton*>(QStringLiteral("Command1"))->setFocus();
+        QCOMPARE(tabRound(),
+                 QStringLiteral("Command1 Check1 Check2 Check16 Check15 Check14 Check10 Check8 "
+                                "Check6 Check4 Check18 Command3"));
+    }
+
+    void resizingLeavesEveryControlInPlace() {
+        Form3 form;
+        form.show();
+        QList<QRect> before;
+        for (QWidget* control : form.findChildren<QWidget*>())
+            before << control->geometry();
+        form.showMaximized();
+        form.resize(900, 800);
+        QList<QRect> after;
+        for (QWidget* control : form.findChildren<QWidget*>())
+            after << control->geometry();
+        QCOMPARE(after, before);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

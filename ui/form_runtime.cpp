@@ -1,0 +1,58 @@
+#include "ui/form_runtime.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+
+namespace ui {
+
+void prepareApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("morvane-101"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
+    // The windows decide when the program ends: closing the main window through its frame
+    // must not, while the hidden splash keeps watch.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The designs name the classic Windows sans font; Liberation Sans has close metrics.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+void runTimeError(const QString& control, const QString& operation) {
+    const QString message = QStringLiteral(
+                                "Erreur d'exécution : le contrôle « %1 » n'existe pas "
+                                "ou n'existe plus (%2).")
+                                .arg(control, operation);
+    std::fprintf(stderr, "%s: %s\n", kApplicationTitle, message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle), message,
+                        QMessageBox::Ok);
+        box.exec();
+    }
+    // Whatever state the forms are in can no longer be trusted: leave without running
+    // their destructors.
+    std::_Exit(EXIT_FAILURE);
+}
+
+void showMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle), text,
+                    QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void endProgram() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace ui

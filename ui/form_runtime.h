@@ -1,0 +1,69 @@
+// The few form semantics the program relies on, on top of Qt: guarded access to controls,
+// the run-time error that ends the program, the message box, program end, and the
+// application-wide set-up (title, fonts, translation, lifetime).
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QApplication;
+
+namespace ui {
+
+inline constexpr char kApplicationTitle[] = "Morvane 101";
+
+// Coordinates of the window designs are in twips: 15 to a logical pixel.
+constexpr int twipsToPixels(int twips) {
+    return twips / 15;
+}
+// Font sizes of the designs are in points at 96 dots per inch; they become pixel sizes so
+// that text keeps its proportion to the controls whatever the screen's dots per inch.
+constexpr int pointsToPixels(double points) {
+    return static_cast<int>(points * 96 / 72 + 0.5);
+}
+
+// Sets up the application as the windows expect it: its title, the design fonts mapped to
+// installed ones, Qt's own strings in French, and a lifetime that no window's closing ends.
+void prepareApplication(QApplication& app);
+
+// Reports a failed access to a control, in a message box and on stderr, and ends the
+// program with a non-zero status. Never returns.
+[[noreturn]] void runTimeError(const QString& control, const QString& operation);
+
+// Shows `text` in an application-modal box with the application's title, OK alone and no
+// icon, and waits until it is dismissed, however that happens.
+void showMessage(const QString& text);
+
+// Ends the program at once: every window goes away and no further handling runs.
+void endProgram();
+
+// A control reached through its form: each access says what it does, and reaching a
+// control that no longer exists is a run-time error rather than undefined behaviour.
+template <class Widget>
+class Control {
+public:
+    Control() = default;
+    Control(Widget* widget, QString name) : widget_(widget), name_(std::move(name)) {}
+
+    Widget& operator()(const char* operation) const {
+        if (widget_.isNull())
+            runTimeError(name_, QString::fromUtf8(operation));
+        return *widget_;
+    }
+
+private:
+    QPointer<Widget> widget_{};
+    QString name_{};
+};
+
+// The control called `name` on `form`; a form without it is a run-time error.
+template <class Widget>
+Control<Widget> findControl(QWidget* form, const QString& name) {
+    Widget* widget = form ? form->findChild<Widget*>(name) : nullptr;
+    if (!widget)
+        runTimeError(name, QStringLiteral("recherche du contrôle"));
+    return Control<Widget>(widget, name);
+}
+
+}  // namespace ui
