@@ -27,9 +27,6 @@ public:
     void Command1_Click();  // Fermer
 
 private:
-    void buildControls();
-    void connectHandlers();
-
     std::unique_ptr<WidgetBoard> board_{};
 };
 

@@ -81,6 +81,11 @@ private slots:
         QCOMPARE(boxOn(form, PhaseBox::Check16)->palette().color(QPalette::WindowText),
                  QColor(192, 0, 0));
         QCOMPARE(boxOn(form, PhaseBox::Check13)->y(), boxOn(form, PhaseBox::Check16)->y());
+        // Disabled captions stay readable on the grey background.
+        const QPalette disabled = boxOn(form, PhaseBox::Check3)->palette();
+        QVERIFY(disabled.color(QPalette::Window).lightness() -
+                    disabled.color(QPalette::Disabled, QPalette::WindowText).lightness() >=
+                64);
     }
 
     // Measured with the fonts the window actually uses.

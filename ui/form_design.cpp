@@ -1,0 +1,91 @@
+#include "ui/form_design.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "ui/check_box.h"
+#include "ui/form_runtime.h"
+
+namespace ui {
+namespace {
+
+QFont fontFor(const FontDesign& design, const QFont& fallback) {
+    if (design.family.empty())
+        return fallback;
+    QFont font(toQString(design.family));
+    font.setPixelSize(pointsToPixels(design.points));
+    font.setBold(design.bold);
+    return font;
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    if (!colour.isValid())
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget* createControl(const ControlDesign& design, QWidget* container) {
+    switch (design.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(toQString(design.text), container);
+            label->setAlignment(design.alignment);
+            label->setWordWrap(true);
+            return label;
+        }
+        case ControlKind::CheckBox:
+            return new CheckBox(container);
+        case ControlKind::CommandButton:
+            return new QPushButton(toQString(design.text), container);
+        case ControlKind::Frame:
+            return new QGroupBox(toQString(design.text), container);
+        case ControlKind::Picture: {
+            const QPixmap picture(toQString(design.text));
+            if (picture.isNull())
+                runTimeError(toQString(design.name), QStringLiteral("chargement de l'image"));
+            auto* label = new QLabel(container);
+            label->setPixmap(picture);
+            return label;
+        }
+    }
+    Q_UNREACHABLE();
+}
+
+}  // namespace
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void buildForm(QWidget* form, const WindowDesign& window, std::span<const ControlDesign> controls) {
+    form->setWindowTitle(toQString(window.caption));
+    setBackground(form, window.background);
+    form->setFont(fontFor(window.defaultFont, form->font()));
+    form->resize(twipsToPixels(window.clientWidth), twipsToPixels(window.clientHeight));
+
+    QWidget* previousInTabOrder = nullptr;
+    for (const ControlDesign& design : controls) {
+        QWidget* container = design.container.empty()
+                                 ? form
+                                 : form->findChild<QWidget*>(toQString(design.container));
+        QWidget* control = createControl(design, container);
+        control->setObjectName(toQString(design.name));
+        control->setGeometry(twipsToPixels(design.left), twipsToPixels(design.top),
+                             twipsToPixels(design.width), twipsToPixels(design.height));
+        control->setFont(fontFor(design.font, form->font()));
+        setBackground(control, design.background);
+        if (control->focusPolicy() & Qt::TabFocus) {
+            if (previousInTabOrder)
+                QWidget::setTabOrder(previousInTabOrder, control);
+            else
+                control->setFocus();
+            previousInTabOrder = control;
+        }
+    }
+}
+
+}  // namespace ui
