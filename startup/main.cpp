@@ -1,13 +1,12 @@
 #include <QApplication>
 
+#include "startup/splash_window.h"
 #include "ui/form_runtime.h"
-#include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ui::prepareApplication(app);
-    auto* mainWindow = new ui::Form3;
-    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
-    mainWindow->show();
+    startup::Form1 splash;
+    splash.show();
     return QApplication::exec();
 }
