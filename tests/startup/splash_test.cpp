@@ -31,12 +31,17 @@ struct ChildResult {
     QString out;
 };
 
-ChildResult runChild(const QString& scenario) {
+ChildResult runChild(const QString& scenario, const QString& seed = {}) {
     QProcess child;
-    child.start(QStringLiteral(CHILD_SCENARIOS), {scenario});
-    if (!child.waitForFinished(20000))
+    child.start(QStringLiteral(CHILD_SCENARIOS), {scenario, seed});
+    const bool finished = child.waitForFinished(20000);
+    if (!finished) {
         child.kill();
-    return {child.exitCode(), QString::fromUtf8(child.readAllStandardOutput())};
+        child.waitForFinished();
+    }
+    // A crash or a hang must never pass for a clean end.
+    const bool clean = finished && child.exitStatus() == QProcess::NormalExit;
+    return {clean ? child.exitCode() : -1, QString::fromUtf8(child.readAllStandardOutput())};
 }
 
 }  // namespace
@@ -160,6 +165,31 @@ private slots:
         QVERIFY2(result.out.contains(QStringLiteral("main window shown\nthanks shown\n")),
                  qPrintable(result.out));
         QVERIFY(result.out.endsWith(QStringLiteral("main window existed\n")));
+    }
+
+    void closingTheMainWindowUnderItsFermerBoxStillEndsCleanly() {
+        const ChildResult result = runChild(QStringLiteral("close-main-window-while-thanks-shown"));
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QStringLiteral("closing main window under the box\nno main window\n"));
+    }
+
+    void theSplashStaysOnWatchOnceTheMainWindowIsShown() {
+        const ChildResult result = runChild(QStringLiteral("close-splash-after-hand-over"));
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.startsWith(QStringLiteral("splash hidden\nprogram still running\n")),
+                 qPrintable(result.out));
+    }
+
+    void windowsClosedInAnyOrderNeverCrashTheProgram_data() {
+        QTest::addColumn<QString>("seed");
+        for (const char* seed : {"1", "2", "3", "4"})
+            QTest::newRow(seed) << QString::fromLatin1(seed);
+    }
+
+    void windowsClosedInAnyOrderNeverCrashTheProgram() {
+        QFETCH(QString, seed);
+        const ChildResult result = runChild(QStringLiteral("chaos"), seed);
+        QCOMPARE(result.exitCode, 0);
     }
 };
 

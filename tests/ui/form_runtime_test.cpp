@@ -17,8 +17,10 @@ struct ChildResult {
 ChildResult runChild(const QStringList& arguments) {
     QProcess child;
     child.start(QStringLiteral(CHILD_SCENARIOS), arguments);
-    if (!child.waitForFinished(20000))
+    if (!child.waitForFinished(20000)) {
         child.kill();
+        child.waitForFinished();
+    }
     return {child.exitCode(), child.exitStatus(), QString::fromUtf8(child.readAllStandardOutput()),
             QString::fromUtf8(child.readAllStandardError())};
 }
