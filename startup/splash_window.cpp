@@ -2,6 +2,7 @@
 #include "startup/splash_window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <array>
 
 #include "ui/form_design.h"
@@ -44,6 +45,8 @@ const std::array<ui::ControlDesign, 4> kSplashControls{{
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     ui::buildForm(this, kSplashDesign, kSplashControls);
+    findChild<QLabel*>(QStringLiteral("Image2"))
+        ->setAccessibleName(QStringLiteral("Tête d'un gecko léopard, de profil"));
     timer1_.setObjectName(QStringLiteral("Timer1"));
     // The hand-over is promised at 2,000 ms, not "about" then.
     timer1_.setTimerType(Qt::PreciseTimer);

@@ -1,14 +1,16 @@
 // Paints the splash picture: a leopard gecko's head in profile, facing left, yellow with
 // orange-brown spots, on a plain light grey background. Writes it as a 175 x 101, 24-bit,
-// uncompressed, bottom-up Windows bitmap. The output depends on nothing but this file, so
-// the committed picture can be checked byte for byte against a fresh run.
+// uncompressed, bottom-up Windows bitmap, or SCALE times larger for dense screens and
+// icons. The output depends on nothing but this file, so the committed pictures can be
+// checked byte for byte against a fresh run.
 //
-//   paint_gecko OUTPUT.bmp
+//   paint_gecko OUTPUT.bmp [SCALE]
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -248,35 +250,35 @@ void putLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int 
         bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-std::vector<std::uint8_t> bitmapFile(const std::vector<Colour>& pixels) {
-    constexpr int kRowBytes = (kWidth * 3 + 3) / 4 * 4;
+std::vector<std::uint8_t> bitmapFile(const std::vector<Colour>& pixels, int width, int height) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
     constexpr int kHeaderBytes = 14 + 40;
-    constexpr int kImageBytes = kRowBytes * kHeight;
+    const int imageBytes = rowBytes * height;
     std::vector<std::uint8_t> bytes;
     bytes.push_back('B');
     bytes.push_back('M');
-    putLittleEndian(bytes, kHeaderBytes + kImageBytes, 4);
+    putLittleEndian(bytes, kHeaderBytes + imageBytes, 4);
     putLittleEndian(bytes, 0, 4);             // reserved
     putLittleEndian(bytes, kHeaderBytes, 4);  // offset of the pixels
     putLittleEndian(bytes, 40, 4);            // BITMAPINFOHEADER
-    putLittleEndian(bytes, kWidth, 4);
-    putLittleEndian(bytes, kHeight, 4);  // positive: bottom-up rows
-    putLittleEndian(bytes, 1, 2);        // planes
-    putLittleEndian(bytes, 24, 2);       // bits per pixel
-    putLittleEndian(bytes, 0, 4);        // no compression
-    putLittleEndian(bytes, kImageBytes, 4);
+    putLittleEndian(bytes, width, 4);
+    putLittleEndian(bytes, height, 4);  // positive: bottom-up rows
+    putLittleEndian(bytes, 1, 2);       // planes
+    putLittleEndian(bytes, 24, 2);      // bits per pixel
+    putLittleEndian(bytes, 0, 4);       // no compression
+    putLittleEndian(bytes, imageBytes, 4);
     putLittleEndian(bytes, 3780, 4);  // 96 dots per inch, in dots per metre
     putLittleEndian(bytes, 3780, 4);
     putLittleEndian(bytes, 0, 4);  // colours used
     putLittleEndian(bytes, 0, 4);  // important colours
-    for (int row = kHeight - 1; row >= 0; --row) {
-        for (int x = 0; x < kWidth; ++x) {
-            const Colour& c = pixels[row * kWidth + x];
+    for (int row = height - 1; row >= 0; --row) {
+        for (int x = 0; x < width; ++x) {
+            const Colour& c = pixels[row * width + x];
             bytes.push_back(channel(c.b));
             bytes.push_back(channel(c.g));
             bytes.push_back(channel(c.r));
         }
-        bytes.resize(bytes.size() + (kRowBytes - kWidth * 3), 0);
+        bytes.resize(bytes.size() + (rowBytes - width * 3), 0);
     }
     return bytes;
 }
@@ -284,22 +286,25 @@ std::vector<std::uint8_t> bitmapFile(const std::vector<Colour>& pixels) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.bmp\n", argv[0]);
+    const int scale = argc == 3 ? std::atoi(argv[2]) : 1;
+    if (argc < 2 || argc > 3 || scale < 1 || scale > 16) {
+        std::fprintf(stderr, "usage: %s OUTPUT.bmp [SCALE]\n", argv[0]);
         return 2;
     }
+    const int width = kWidth * scale;
+    const int height = kHeight * scale;
     Random random(0x6ECC0);
     const std::vector<Spot> spots = scatterSpots(random);
     Random grain(0x1EE7);
     std::vector<Colour> pixels;
-    pixels.reserve(kWidth * kHeight);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+    pixels.reserve(std::size_t(width) * std::size_t(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             // Four samples a pixel smooth the outline as a lens would.
             Colour sum{0, 0, 0};
             for (double dy : {0.25, 0.75}) {
                 for (double dx : {0.25, 0.75}) {
-                    const Colour c = paintPixel(x + dx, y + dy, spots);
+                    const Colour c = paintPixel((x + dx) / scale, (y + dy) / scale, spots);
                     sum = {sum.r + c.r / 4, sum.g + c.g / 4, sum.b + c.b / 4};
                 }
             }
@@ -309,7 +314,7 @@ int main(int argc, char* argv[]) {
         }
     }
     std::ofstream out(argv[1], std::ios::binary);
-    const std::vector<std::uint8_t> bytes = bitmapFile(pixels);
+    const std::vector<std::uint8_t> bytes = bitmapFile(pixels, width, height);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return out ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "ui/form_design.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -29,6 +30,24 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// The picture at `path` for the screen's density: on a dense screen its twin painted at
+// twice the size ("name@2x.ext"), when there is one, smoothly scaled to the density.
+QPixmap pictureFor(const QString& path) {
+    const QPixmap picture(path);
+    const qreal density = qApp->devicePixelRatio();
+    if (density <= 1 || picture.isNull())
+        return picture;
+    QString twinPath = path;
+    twinPath.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+    const QPixmap twin(twinPath);
+    if (twin.isNull())
+        return picture;
+    QPixmap sharp =
+        twin.scaled(picture.size() * density, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    sharp.setDevicePixelRatio(density);
+    return sharp;
+}
+
 QWidget* createControl(const ControlDesign& design, QWidget* container) {
     switch (design.kind) {
         case ControlKind::Label: {
@@ -44,7 +63,7 @@ QWidget* createControl(const ControlDesign& design, QWidget* container) {
         case ControlKind::Frame:
             return new QGroupBox(toQString(design.text), container);
         case ControlKind::Picture: {
-            const QPixmap picture(toQString(design.text));
+            const QPixmap picture = pictureFor(toQString(design.text));
             if (picture.isNull())
                 runTimeError(toQString(design.name), QStringLiteral("chargement de l'image"));
             auto* label = new QLabel(container);

@@ -1,6 +1,7 @@
 // Form3: the main window, built from its design table.
 #include "ui/main_window.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "ui/main_window_design.h"
@@ -15,6 +16,16 @@ void setTextColour(QWidget* widget, const QColor& colour) {
     for (auto group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+// What a screen reader says for a box: its column and its phase, "Femelle : Albinos".
+QString spokenName(pairing::PhaseBox box) {
+    // The column heading reads "Male:", but a speech synthesiser must hear "Mâle".
+    const QString parent = pairing::parentOf(box) == pairing::Parent::Femelle
+                               ? QStringLiteral("Femelle")
+                               : QStringLiteral("Mâle");
+    return QStringLiteral("%1 : %2").arg(parent,
+                                         toQString(pairing::caption(pairing::phaseOf(box))));
 }
 
 }  // namespace
@@ -32,13 +43,20 @@ Form3::Form3(QWidget* parent) : QWidget(parent) {
         const pairing::Phase phase = pairing::phaseOf(box);
         widget.setText(toQString(pairing::caption(phase)));
         setTextColour(&widget, textColourOf(phase));
+        widget.setAccessibleName(spokenName(box));
         connect(&widget, &CheckBox::valueChanged, this,
                 [this, box] { pairing::handleBoxClick(*board_, box); });
     }
-    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this,
-            &Form3::Command3_Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &Form3::Command1_Click);
+    auto* reset = findChild<QPushButton*>(QStringLiteral("Command3"));
+    auto* close = findChild<QPushButton*>(QStringLiteral("Command1"));
+    reset->setAccessibleDescription(
+        QStringLiteral("Décoche toutes les phases et efface le résultat"));
+    close->setAccessibleDescription(QStringLiteral("Quitte Morvane 101"));
+    // Screen readers hear the answer as the label's name, and each change of it.
+    findChild<QLabel*>(QStringLiteral("answer"))
+        ->setAccessibleDescription(QStringLiteral("Résultat du croisement"));
+    connect(reset, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(close, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 
 Form3::~Form3() = default;

@@ -1,5 +1,5 @@
 # Paints the picture afresh and compares it with the committed one, byte for byte.
-execute_process(COMMAND ${GENERATOR} ${OUTPUT} RESULT_VARIABLE painted)
+execute_process(COMMAND ${GENERATOR} ${OUTPUT} ${SCALE} RESULT_VARIABLE painted)
 if(NOT painted EQUAL 0)
   message(FATAL_ERROR "the generator failed: ${painted}")
 endif()

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -86,6 +87,23 @@ private slots:
         QVERIFY(disabled.color(QPalette::Window).lightness() -
                     disabled.color(QPalette::Disabled, QPalette::WindowText).lightness() >=
                 64);
+    }
+
+    void screenReadersHearEachBoxsParentAndPhase() {
+        Form3 form;
+        const auto spoken = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken(boxOn(form, PhaseBox::Check1)), QStringLiteral("Femelle : Albinos"));
+        QCOMPARE(spoken(boxOn(form, PhaseBox::Check18)), QStringLiteral("Mâle : Régulier"));
+        QCOMPARE(spoken(boxOn(form, PhaseBox::Check16)), QStringLiteral("Mâle : Het Patternless"));
+        QCOMPARE(spoken(form.findChild<QGroupBox*>(QStringLiteral("Frame1"))),
+                 QStringLiteral("Le Résultat va apparaître ici"));
+        QCOMPARE(spoken(form.findChild<QPushButton*>(QStringLiteral("Command1"))),
+                 QStringLiteral("Fermer"));
+        click(form, PhaseBox::Check7);
+        click(form, PhaseBox::Check8);
+        QCOMPARE(spoken(answerOn(form)), QStringLiteral("100% Patternless."));
     }
 
     // Measured with the fonts the window actually uses.

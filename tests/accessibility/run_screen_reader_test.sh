@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Starts the program on a private X display with a private D-Bus session and the AT-SPI
+# registry, then runs the screen reader client against it.
+#   run_screen_reader_test.sh PROGRAM CLIENT
+set -euo pipefail
+program=$1
+client=$2
+
+export XDG_RUNTIME_DIR=$(mktemp -d)
+exec {display_fd}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+xvfb_pid=$!
+trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+read -r -u "$display_fd" display_number
+export DISPLAY=":$display_number"
+
+dbus-run-session -- bash -euo pipefail -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  launcher=$!
+  sleep 0.5
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" 2>/dev/null &
+  app=$!
+  status=0
+  "$2" || status=$?
+  kill "$app" "$launcher" 2>/dev/null || true
+  exit $status
+' run "$program" "$client"
