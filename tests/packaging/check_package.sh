@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the program with `cmake --install` into a scratch prefix, builds the Debian
+# package and unpacks it into a scratch root, and checks what each lays out.
+#   check_package.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+app=fr.morvane.morvane101
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@" >/dev/null 2>&1; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+laid_out() {  # laid_out ROOT: the files every installation must have
+  local root=$1
+  check "$root: the program" test -x "$root/bin/morvane101"
+  check "$root: the menu entry" test -f "$root/share/applications/$app.desktop"
+  check "$root: the AppStream metainfo" test -f "$root/share/metainfo/$app.metainfo.xml"
+  for size in 16 22 24 32 48 64 128 256; do
+    check "$root: the ${size}px icon" test -f "$root/share/icons/hicolor/${size}x${size}/apps/$app.png"
+  done
+  check "$root: menu entry valid" desktop-file-validate "$root/share/applications/$app.desktop"
+  check "$root: metainfo valid" appstreamcli validate --no-net --pedantic \
+    "$root/share/metainfo/$app.metainfo.xml"
+}
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+laid_out "$work/prefix"
+
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null)
+deb=$(ls "$work"/deb/*.deb)
+dpkg-deb -x "$deb" "$work/root"
+laid_out "$work/root/usr"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+depended=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }')
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins \
+  qt6-translations-l10n fonts-liberation; do
+  check "depends on $package" grep -q -x -F "$package" <<<"$depended"
+done
+check "the packaged program finds all its libraries" \
+  bash -c "! ldd '$work/root/usr/bin/morvane101' | grep -q 'not found'"
+
+[ "$failures" -eq 0 ] && echo "0 failed" || { echo "$failures failed"; exit 1; }
