@@ -1,10 +1,10 @@
 #include "tests/model/reference_model.h"
 
+#include "tests/model/outcome_sheet.h"
+
 #include <algorithm>
-#include <fstream>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 
 namespace model {
 namespace {
@@ -14,35 +14,15 @@ namespace {
 constexpr std::array<int, 9> kFemales{17, 1, 3, 5, 7, 9, 11, 12, 13};
 constexpr std::array<int, 9> kMales{18, 2, 4, 6, 8, 10, 14, 15, 16};
 
-struct Texts {
-    // (female box, male box, box clicked last) -> text
-    std::map<std::tuple<int, int, int>, std::string> byPairing;
-};
-
-int boxNumber(const std::string& name) {
-    return std::stoi(name.substr(std::string("Check").size()));
-}
-
-const Texts& texts() {
-    static const Texts loaded = [] {
-        std::ifstream file(EXPECTED_OUTCOMES_FILE);
-        if (!file)
-            throw std::runtime_error("cannot open " EXPECTED_OUTCOMES_FILE);
-        Texts t;
-        for (std::string line; std::getline(file, line);) {
-            if (line.empty() || line.front() == '#')
-                continue;
-            std::istringstream fields(line);
-            std::string female, male, clicked, text;
-            std::getline(fields, female, '\t');
-            std::getline(fields, male, '\t');
-            std::getline(fields, clicked, '\t');
-            std::getline(fields, text);
-            t.byPairing[{boxNumber(female), boxNumber(male), boxNumber(clicked)}] = text;
-        }
-        return t;
+// The text for (female box, male box, box clicked last).
+const std::string& textOf(int female, int male, int clickedLast) {
+    static const auto byPairing = [] {
+        std::map<std::tuple<int, int, int>, std::string> texts;
+        for (const SheetRow& row : outcomeSheet())
+            texts[{row.female, row.male, row.clickedLast}] = row.text;
+        return texts;
     }();
-    return loaded;
+    return byPairing.at({female, male, clickedLast});
 }
 
 // Partners in the order they are tried; the last ticked one decides the answer.
@@ -113,7 +93,7 @@ void ReferenceModel::handle(int box) {
             if (state_.values[partner] == 1) {
                 const int f = female ? box : partner;
                 const int m = female ? partner : box;
-                state_.answer = texts().byPairing.at({f, m, box});
+                state_.answer = textOf(f, m, box);
             }
         }
     }

@@ -2,11 +2,10 @@
 // sheet, not from the program's own table.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "pairing/memory_board.h"
+#include "tests/model/outcome_sheet.h"
 
 using namespace pairing;
 
@@ -25,34 +24,14 @@ void PrintTo(const ExpectedOutcome& o, std::ostream* out) {
          << " last: \"" << o.text << '"';
 }
 
-PhaseBox boxNamed(const std::string& name) {
-    for (PhaseBox box : kAllBoxes)
-        if (boxName(box) == name)
-            return box;
-    throw std::runtime_error("unknown box " + name);
-}
-
-std::vector<ExpectedOutcome> loadExpectedOutcomes() {
-    std::ifstream file(EXPECTED_OUTCOMES_FILE);
-    if (!file)
-        throw std::runtime_error("cannot open " EXPECTED_OUTCOMES_FILE);
-    std::vector<ExpectedOutcome> outcomes;
-    for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line.front() == '#')
-            continue;
-        std::istringstream fields(line);
-        std::string female, male, clicked, text;
-        std::getline(fields, female, '\t');
-        std::getline(fields, male, '\t');
-        std::getline(fields, clicked, '\t');
-        std::getline(fields, text);
-        outcomes.push_back({boxNamed(female), boxNamed(male), boxNamed(clicked), text});
-    }
-    return outcomes;
-}
-
 const std::vector<ExpectedOutcome>& expectedOutcomes() {
-    static const std::vector<ExpectedOutcome> outcomes = loadExpectedOutcomes();
+    static const std::vector<ExpectedOutcome> outcomes = [] {
+        std::vector<ExpectedOutcome> rows;
+        for (const model::SheetRow& row : model::outcomeSheet())
+            rows.push_back(
+                {PhaseBox(row.female), PhaseBox(row.male), PhaseBox(row.clickedLast), row.text});
+        return rows;
+    }();
     return outcomes;
 }
 

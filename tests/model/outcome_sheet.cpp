@@ -1,0 +1,43 @@
+#include "tests/model/outcome_sheet.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace model {
+namespace {
+
+int boxNumber(const std::string& name) {
+    const std::string prefix = "Check";
+    if (name.rfind(prefix, 0) != 0)
+        throw std::runtime_error("not a box name: " + name);
+    return std::stoi(name.substr(prefix.size()));
+}
+
+std::vector<SheetRow> readSheet() {
+    std::ifstream file(EXPECTED_OUTCOMES_FILE);
+    if (!file)
+        throw std::runtime_error("cannot open " EXPECTED_OUTCOMES_FILE);
+    std::vector<SheetRow> rows;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line.front() == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string female, male, clicked, text;
+        std::getline(fields, female, '\t');
+        std::getline(fields, male, '\t');
+        std::getline(fields, clicked, '\t');
+        std::getline(fields, text);
+        rows.push_back({boxNumber(female), boxNumber(male), boxNumber(clicked), text});
+    }
+    return rows;
+}
+
+}  // namespace
+
+const std::vector<SheetRow>& outcomeSheet() {
+    static const std::vector<SheetRow> rows = readSheet();
+    return rows;
+}
+
+}  // namespace model
