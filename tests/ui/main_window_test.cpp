@@ -50,6 +50,11 @@ class MainWindowTest : public QObject {
 private slots:
     void initTestCase() { ui::prepareApplication(*qApp); }
 
+    void toolkitStringsAreFrench() {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annuler"));
+    }
+
     void controlsStandWhereTheDesignPutsThem() {
         Form3 form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Morvane 101"));
