@@ -126,7 +126,7 @@ int main(int argc, char* argv[]) {
         bareRss.push_back(b.peakRssMiB);
     }
     std::vector<double> handOver, tick, tickToPaint;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 11; ++i) {
         const Run r = runOnce(program, "hand-over");
         handOver.push_back((r.moments.at("painted") - r.moments.at("shown")) / 1e6);
         tick.push_back((r.moments.at("ticked") - r.moments.at("shown")) / 1e6);
@@ -142,7 +142,7 @@ int main(int argc, char* argv[]) {
     std::printf("| Peak RSS | %.1f MiB | %.1f MiB | %.3fx |\n", median(programRss), median(bareRss),
                 median(rssRatio));
     std::printf(
-        "\nHand-over, splash shown to main window's first paint (median of 5): %.1f ms"
+        "\nHand-over, splash shown to main window's first paint (median of 11): %.1f ms"
         " (max %.1f ms)\n",
         median(handOver), *std::max_element(handOver.begin(), handOver.end()));
     std::printf("  of which: splash shown to timer tick %.1f ms, tick to first paint %.1f ms\n",
