@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
@@ -13,6 +14,9 @@ namespace ui {
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("morvane-101"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
+    QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    // The installed icon; none when the program runs from its build tree.
+    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kApplicationId)));
     // The windows decide when the program ends: closing the main window through its frame
     // must not, while the hidden splash keeps watch.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -12,6 +12,8 @@ class QApplication;
 namespace ui {
 
 inline constexpr char kApplicationTitle[] = "Morvane 101";
+// The name of the installed menu entry and icon, by which desktops match the windows to them.
+inline constexpr char kApplicationId[] = "fr.morvane.morvane101";
 
 // Coordinates of the window designs are in twips: 15 to a logical pixel.
 constexpr int twipsToPixels(int twips) {
@@ -23,8 +25,9 @@ constexpr int pointsToPixels(double points) {
     return static_cast<int>(points * 96 / 72 + 0.5);
 }
 
-// Sets up the application as the windows expect it: its title, the design fonts mapped to
-// installed ones, Qt's own strings in French, and a lifetime that no window's closing ends.
+// Sets up the application as the windows expect it: its title and icon, the design fonts
+// mapped to installed ones, Qt's own strings in French, and a lifetime that no window's
+// closing ends.
 void prepareApplication(QApplication& app);
 
 // Reports a failed access to a control, in a message box and on stderr, and ends the

@@ -1,8 +1,10 @@
 // What ends the program, run in child processes.
+#include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
 
+#include "ui/form_runtime.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -36,6 +38,12 @@ private slots:
         QCOMPARE(note.size(), 56);
         QVERIFY(!note.contains(QLatin1Char('\n')));
         QVERIFY(note.startsWith(QStringLiteral("Merci")));
+    }
+
+    void desktopsCanMatchTheWindowsToTheInstalledMenuEntry() {
+        const QString entry = QStringLiteral(PACKAGING_DIR "/%1.desktop")
+                                  .arg(QString::fromLatin1(ui::kApplicationId));
+        QVERIFY2(QFile::exists(entry), qPrintable(entry));
     }
 
     void fermerShowsTheThanksThenEndsTheProgram_data() {
