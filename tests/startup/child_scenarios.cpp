@@ -38,7 +38,7 @@ void clickFermer(const Form1& splash) {
         &QPushButton::click, Qt::QueuedConnection);
 }
 
-// Calls `step` every 50 ms until the program ends; `step` returns false once done.
+// Calls `step` every 50 ms until the program ends.
 void every50ms(Form1& splash, std::function<void()> step) {
     auto* poll = new QTimer(&splash);
     QObject::connect(poll, &QTimer::timeout, std::move(step));
