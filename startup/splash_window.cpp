@@ -45,8 +45,8 @@ const std::array<ui::ControlDesign, 4> kSplashControls{{
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     ui::buildForm(this, kSplashDesign, kSplashControls);
-    findChild<QLabel*>(QStringLiteral("Image2"))
-        ->setAccessibleName(QStringLiteral("Tête d'un gecko léopard, de profil"));
+    ui::findControl<QLabel>(this, QStringLiteral("Image2"))("initialisation")
+        .setAccessibleName(QStringLiteral("Tête d'un gecko léopard, de profil"));
     timer1_.setObjectName(QStringLiteral("Timer1"));
     // The hand-over is promised at 2,000 ms, not "about" then.
     timer1_.setTimerType(Qt::PreciseTimer);
@@ -63,8 +63,13 @@ void Form1::Timer1_Timer() {
     hide();
     if (!mainWindow_) {
         mainWindow_ = new ui::Form3;
-        // Closing it through its frame unloads it; the next tick brings a fresh one.
+        // Closing it through its frame unloads it; the next tick brings a fresh one, even
+        // when it comes before the closed window is actually deleted.
         mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(mainWindow_, &ui::Form3::closed, this, [this, window = mainWindow_.data()] {
+            if (mainWindow_ == window)
+                mainWindow_ = nullptr;
+        });
     }
     mainWindow_->show();
 }

@@ -1,6 +1,8 @@
 // The two commands of the main window, Reset and Fermer.
+#include "ui/announcer.h"
 #include "ui/form_runtime.h"
 #include "ui/main_window.h"
+#include "ui/spoken_texts.h"
 
 namespace ui {
 
@@ -11,6 +13,7 @@ QString Form3::thanksNote() {
 
 void Form3::Command3_Click() {
     pairing::resetBoard(board());
+    announcer_->announce(announcementAfterReset());
 }
 
 void Form3::Command1_Click() {

@@ -1,7 +1,10 @@
 #include "ui/form_design.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -48,18 +51,46 @@ QPixmap pictureFor(const QString& path) {
     return sharp;
 }
 
+// Return and Enter press the focused button, as Space does, as on every window of the
+// desktop. Qt gives that only to the buttons of dialogs, or to "auto default" buttons,
+// which are drawn as the default one.
+class ReturnPressesButton : public QObject {
+public:
+    explicit ReturnPressesButton(QPushButton* button) : QObject(button), button_(button) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (!key->isAutoRepeat())
+            button_->click();
+        return true;
+    }
+
+private:
+    QPushButton* button_;
+};
+
 QWidget* createControl(const ControlDesign& design, QWidget* container) {
     switch (design.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(toQString(design.text), container);
+            // A caption is shown as it stands, never read as markup.
+            label->setTextFormat(Qt::PlainText);
             label->setAlignment(design.alignment);
             label->setWordWrap(true);
             return label;
         }
         case ControlKind::CheckBox:
             return new CheckBox(container);
-        case ControlKind::CommandButton:
-            return new QPushButton(toQString(design.text), container);
+        case ControlKind::CommandButton: {
+            auto* button = new QPushButton(toQString(design.text), container);
+            button->installEventFilter(new ReturnPressesButton(button));
+            return button;
+        }
         case ControlKind::Frame:
             return new QGroupBox(toQString(design.text), container);
         case ControlKind::Picture: {
@@ -74,6 +105,22 @@ QWidget* createControl(const ControlDesign& design, QWidget* container) {
     Q_UNREACHABLE();
 }
 
+// A form is a window to screen readers: Qt calls a plain top-level widget a filler,
+// which they do not announce as a window.
+QAccessibleInterface* formAccessible(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (className == QLatin1String("QWidget") && widget && widget->isWindow())
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
+QWidget* containerOf(QWidget* form, const ControlDesign& design) {
+    if (design.container.empty())
+        return form;
+    // Without its container a control would become a window of its own.
+    return &findControl<QWidget>(form, toQString(design.container))("recherche du conteneur");
+}
+
 }  // namespace
 
 QString toQString(std::string_view text) {
@@ -81,6 +128,8 @@ QString toQString(std::string_view text) {
 }
 
 void buildForm(QWidget* form, const WindowDesign& window, std::span<const ControlDesign> controls) {
+    static const bool rolesInstalled = (QAccessible::installFactory(formAccessible), true);
+    (void)rolesInstalled;
     form->setWindowTitle(toQString(window.caption));
     setBackground(form, window.background);
     form->setFont(fontFor(window.defaultFont, form->font()));
@@ -88,10 +137,7 @@ void buildForm(QWidget* form, const WindowDesign& window, std::span<const Contro
 
     QWidget* previousInTabOrder = nullptr;
     for (const ControlDesign& design : controls) {
-        QWidget* container = design.container.empty()
-                                 ? form
-                                 : form->findChild<QWidget*>(toQString(design.container));
-        QWidget* control = createControl(design, container);
+        QWidget* control = createControl(design, containerOf(form, design));
         control->setObjectName(toQString(design.name));
         control->setGeometry(twipsToPixels(design.left), twipsToPixels(design.top),
                              twipsToPixels(design.width), twipsToPixels(design.height));

@@ -10,6 +10,30 @@
 #include <cstdlib>
 
 namespace ui {
+namespace {
+
+// Once the program has ended nothing may react any more, while the event loops unwind:
+// no tick, queued call, input or window request is handled; pending deletions still are.
+class EndedProgram : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Timer:
+            case QEvent::MetaCall:
+            case QEvent::SockAct:
+            case QEvent::Show:
+            case QEvent::Close:
+                return true;
+            default:
+                return event->isInputEvent();
+        }
+    }
+};
+
+}  // namespace
 
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("morvane-101"));
@@ -56,6 +80,7 @@ void showMessage(const QString& text) {
 void endProgram() {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
+    qApp->installEventFilter(new EndedProgram(qApp));
     QCoreApplication::exit(0);
 }
 

@@ -38,7 +38,8 @@ void prepareApplication(QApplication& app);
 // icon, and waits until it is dismissed, however that happens.
 void showMessage(const QString& text);
 
-// Ends the program at once: every window goes away and no further handling runs.
+// Ends the program at once: every window goes away and no further handling runs, even
+// before the event loop has unwound.
 void endProgram();
 
 // A control reached through its form: each access says what it does, and reaching a

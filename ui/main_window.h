@@ -8,6 +8,7 @@
 
 namespace ui {
 
+class Announcer;
 class WidgetBoard;
 
 class Form3 : public QWidget {
@@ -26,8 +27,20 @@ public:
     void Command3_Click();  // Reset
     void Command1_Click();  // Fermer
 
+signals:
+    // The window was closed through its frame: it is going away, whenever it is deleted.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // The arrow keys on the phase boxes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void boxClicked(pairing::PhaseBox box);
+
     std::unique_ptr<WidgetBoard> board_{};
+    Announcer* announcer_{nullptr};
 };
 
 }  // namespace ui

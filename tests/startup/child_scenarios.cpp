@@ -96,6 +96,21 @@ void closeSplashAfterHandOver(Form1& splash, unsigned) {
     });
 }
 
+// The program ends, and a tick of the splash's timer arrives before the event loop has
+// unwound: it must not bring a window back.
+void tickAfterEnd(Form1& splash, unsigned) {
+    every50ms(splash, [&splash] {
+        if (!mainWindowShown(splash))
+            return;
+        ui::endProgram();
+        QTimer& timer1 = const_cast<QTimer&>(splash.timer1());
+        QTimerEvent tick(timer1.timerId());
+        QCoreApplication::sendEvent(&timer1, &tick);
+        report(mainWindowShown(splash) ? QStringLiteral("a window came back after the end")
+                                       : QStringLiteral("no window after the end"));
+    });
+}
+
 // Random actions at random moments: close the main window, ask the splash to close, tick
 // boxes, use "Fermer" and dismiss its box in any of the ways a user can, until the
 // program ends. It must end with status 0, and never crash.
@@ -154,6 +169,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("close-through-fermer"), closeThroughFermer},
         {QStringLiteral("close-main-window-while-thanks-shown"), closeMainWindowWhileThanksShown},
         {QStringLiteral("close-splash-after-hand-over"), closeSplashAfterHandOver},
+        {QStringLiteral("tick-after-end"), tickAfterEnd},
         {QStringLiteral("chaos"), chaos},
     };
     const QStringList args = QApplication::arguments();

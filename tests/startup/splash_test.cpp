@@ -157,6 +157,25 @@ private slots:
         QVERIFY(box(splash.mainWindow(), "Check3")->isEnabled());
     }
 
+    // A tick forced between the close and the deletion of the closed window.
+    void aTickRightAfterACloseBringsAFreshMainWindow() {
+        Form1 splash;
+        splash.Timer1_Timer();
+        QPointer<ui::Form3> closed = splash.mainWindow();
+        box(closed, "Check1")->setValue(1);
+        closed->close();
+        splash.Timer1_Timer();
+        QTRY_VERIFY(closed.isNull());
+        QVERIFY(splash.mainWindow() && splash.mainWindow()->isVisible());
+        QCOMPARE(box(splash.mainWindow(), "Check1")->value(), 0);
+    }
+
+    void noTickIsHandledOnceTheProgramHasEnded() {
+        const ChildResult result = runChild(QStringLiteral("tick-after-end"));
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QStringLiteral("no window after the end\nmain window existed\n"));
+    }
+
     void closingTheSplashFirstEndsTheProgramWithoutMainWindow() {
         const ChildResult result = runChild(QStringLiteral("close-splash-first"));
         QCOMPARE(result.exitCode, 0);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 
+#include "ui/form_design.h"
 #include "ui/form_runtime.h"
 #include "ui/main_window.h"
 #include "ui/widget_board.h"
@@ -26,9 +27,11 @@ void dismissMessageBoxes(const QString& how) {
         std::printf("box: %s | %s | %d | %d\n", qPrintable(box->windowTitle()),
                     box->text().toUtf8().constData(), int(box->icon()), int(box->windowModality()));
         std::fflush(stdout);
-        if (how == QStringLiteral("escape")) {
-            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(box, &escape);
+        if (how == QStringLiteral("escape") || how == QStringLiteral("return")) {
+            QKeyEvent key(QEvent::KeyPress,
+                          how == QStringLiteral("escape") ? Qt::Key_Escape : Qt::Key_Return,
+                          Qt::NoModifier);
+            QApplication::sendEvent(box, &key);
         } else if (how == QStringLiteral("close")) {
             box->close();
         } else {
@@ -53,19 +56,34 @@ int formWithoutControls() {
     return 0;
 }
 
-// Clicks "Fermer" once the main window runs; the program must end after the message box.
-int closeCommand() {
+// Presses "Fermer" once the main window runs, with `press`; the program must end after
+// the message box.
+int closeCommand(const std::function<void(QPushButton&)>& press) {
     auto* form = new ui::Form3;
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
-    QTimer::singleShot(0, form, [form] {
-        form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    QTimer::singleShot(0, form, [form, press] {
+        press(*form->findChild<QPushButton*>(QStringLiteral("Command1")));
         std::puts("returned from Fermer");  // reached only once the box is gone
         std::fflush(stdout);
     });
     const int status = QApplication::exec();
     std::printf("exec returned %d\n", status);
     return status;
+}
+
+void pressReturnOn(QPushButton& button) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&button, &key);
+}
+
+// Builds a control inside a container that the form does not have.
+int controlWithoutContainer() {
+    QWidget form;
+    const ui::ControlDesign orphan{"Label9", ui::ControlKind::Label, "?", 0, 0, 150, 150, {}, {},
+                                   "Frame9"};
+    ui::buildForm(&form, ui::WindowDesign{"?", 1500, 1500}, {&orphan, 1});
+    return 0;
 }
 
 }  // namespace
@@ -78,7 +96,9 @@ int main(int argc, char* argv[]) {
     const std::map<QString, std::function<int()>> scenarios{
         {QStringLiteral("control-of-destroyed-window"), controlOfDestroyedWindow},
         {QStringLiteral("form-without-controls"), formWithoutControls},
-        {QStringLiteral("close-command"), closeCommand},
+        {QStringLiteral("control-without-container"), controlWithoutContainer},
+        {QStringLiteral("close-command"), [] { return closeCommand(&QPushButton::click); }},
+        {QStringLiteral("close-command-by-return"), [] { return closeCommand(pressReturnOn); }},
     };
     const auto scenario = scenarios.find(args.value(1));
     if (scenario == scenarios.end()) {

@@ -47,15 +47,20 @@ private slots:
     }
 
     void fermerShowsTheThanksThenEndsTheProgram_data() {
+        QTest::addColumn<QString>("press");
         QTest::addColumn<QString>("dismissal");
-        QTest::newRow("OK button") << QStringLiteral("ok");
-        QTest::newRow("Escape key") << QStringLiteral("escape");
-        QTest::newRow("close control") << QStringLiteral("close");
+        QTest::newRow("OK button") << QStringLiteral("close-command") << QStringLiteral("ok");
+        QTest::newRow("Escape key") << QStringLiteral("close-command") << QStringLiteral("escape");
+        QTest::newRow("close control")
+            << QStringLiteral("close-command") << QStringLiteral("close");
+        QTest::newRow("Return on Fermer, then on the box")
+            << QStringLiteral("close-command-by-return") << QStringLiteral("return");
     }
 
     void fermerShowsTheThanksThenEndsTheProgram() {
+        QFETCH(QString, press);
         QFETCH(QString, dismissal);
-        const ChildResult result = runChild({QStringLiteral("close-command"), dismissal});
+        const ChildResult result = runChild({press, dismissal});
         QCOMPARE(result.exitStatus, QProcess::NormalExit);
         QCOMPARE(result.exitCode, 0);
         const QString expectedBox = QStringLiteral("box: Morvane 101 | %1 | %2 | %3\n")
@@ -75,10 +80,21 @@ private slots:
         QVERIFY(result.out.startsWith(QStringLiteral("box: Morvane 101 | Erreur d'exécution")));
     }
 
-    void aFormWithoutTheNamedControlIsARunTimeError() {
-        const ChildResult result = runChild({QStringLiteral("form-without-controls")});
+    void aMissingControlIsARunTimeError_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("board on a form without its controls")
+            << QStringLiteral("form-without-controls") << QStringLiteral("« answer »");
+        QTest::newRow("control whose container is missing")
+            << QStringLiteral("control-without-container") << QStringLiteral("« Frame9 »");
+    }
+
+    void aMissingControlIsARunTimeError() {
+        QFETCH(QString, scenario);
+        QFETCH(QString, missing);
+        const ChildResult result = runChild({scenario});
         QCOMPARE(result.exitCode, 1);
-        QVERIFY2(result.err.contains(QStringLiteral("« answer »")), qPrintable(result.err));
+        QVERIFY2(result.err.contains(missing), qPrintable(result.err));
     }
 };
 

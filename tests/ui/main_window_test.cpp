@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
+#include <utility>
 
 #include "ui/check_box.h"
 #include "ui/form_runtime.h"
@@ -32,6 +34,31 @@ void click(Form3& form, PhaseBox box) {
     CheckBox* widget = boxOn(form, box);
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
 }
+
+// The texts of a notification spot each time it appears, as screen readers hear them.
+class NotificationsHeard : public QObject {
+public:
+    explicit NotificationsHeard(QWidget* spot) : spot_(spot) { spot->installEventFilter(this); }
+
+    QStringList takeAfter(const std::function<void()>& action) {
+        heard_.clear();
+        action();
+        QTest::qWait(0);  // the handling is over
+        return std::exchange(heard_, {});
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        QAccessibleInterface* spot = QAccessible::queryAccessibleInterface(spot_);
+        if (event->type() == QEvent::Show && spot->role() == QAccessible::Notification)
+            heard_ << spot->text(QAccessible::Name);
+        return false;
+    }
+
+private:
+    QWidget* spot_;
+    QStringList heard_;
+};
 
 void expectFresh(Form3& form) {
     for (PhaseBox box : pairing::kAllBoxes) {
@@ -76,6 +103,8 @@ private slots:
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label5"))->text(),
                  QStringLiteral("Trait Hétérozygote"));
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("answer"))->font().pixelSize(), 18);
+        // A result is text, never markup.
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("answer"))->textFormat(), Qt::PlainText);
     }
 
     void boxesShowTheirPhaseInItsColour() {
@@ -109,6 +138,38 @@ private slots:
         click(form, PhaseBox::Check7);
         click(form, PhaseBox::Check8);
         QCOMPARE(spoken(answerOn(form)), QStringLiteral("100% Patternless."));
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Description),
+                 QStringLiteral("Choisir une phase pour la femelle et une pour le male."));
+    }
+
+    void screenReadersAreToldEachAnswerAndWhatBecameOfTheChoices() {
+        Form3 form;
+        form.show();
+        auto* spot = form.findChild<QWidget*>(QStringLiteral("announcer"));
+        NotificationsHeard heard(spot);
+        QCOMPARE(heard.takeAfter([&] { click(form, PhaseBox::Check1); }),
+                 QStringList{QStringLiteral("Les autres phases de la femelle sont indisponibles "
+                                            "tant que Albinos est cochée.")});
+        QCOMPARE(heard.takeAfter([&] { click(form, PhaseBox::Check14); }),
+                 QStringList{QStringLiteral("50% Albinos et 50% Het Albinos. Les autres phases "
+                                            "du mâle sont indisponibles tant que Het Albinos "
+                                            "est cochée.")});
+        QCOMPARE(
+            heard.takeAfter([&] { click(form, PhaseBox::Check14); }),
+            QStringList{QStringLiteral("Toutes les phases du mâle sont de nouveau disponibles.")});
+        click(form, PhaseBox::Check4);
+        // Only the last word of Reset is spoken, not one per box it unticks.
+        QCOMPARE(heard.takeAfter([&] {
+            QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command3")),
+                              Qt::LeftButton);
+        }),
+                 QStringList{
+                     QStringLiteral("Toutes les phases ont été décochées et le résultat effacé.")});
+        // Seen by nobody: it covers no pixel and takes no click or focus.
+        QVERIFY(spot->rect().isEmpty());
+        QCOMPARE(spot->focusPolicy(), Qt::NoFocus);
     }
 
     // Measured with the fonts the window actually uses.
@@ -258,6 +319,70 @@ private slots:
         QCOMPARE(tabRound(),
                  QStringLiteral("Command1 Check1 Check2 Check16 Check15 Check14 Check10 Check8 "
                                 "Check6 Check4 Check18 Command3"));
+    }
+
+    void returnPressesTheFocusedButton() {
+        Form3 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        click(form, PhaseBox::Check9);
+        click(form, PhaseBox::Check6);
+        auto* reset = form.findChild<QPushButton*>(QStringLiteral("Command3"));
+        reset->setFocus();
+        QTest::keyClick(reset, Qt::Key_Return);
+        expectFresh(form);
+        click(form, PhaseBox::Check9);
+        QTest::keyClick(reset, Qt::Key_Enter, Qt::KeypadModifier);
+        expectFresh(form);
+    }
+
+    void arrowKeysMoveAmongTheEnabledBoxes_data() {
+        QTest::addColumn<QList<PhaseBox>>("ticked");
+        QTest::addColumn<PhaseBox>("from");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<PhaseBox>("reached");
+        using List = QList<PhaseBox>;
+        using Keys = QList<int>;
+        // Along a column
+        QTest::newRow("down from Régulier to Albinos")
+            << List{} << PhaseBox::Check17 << Keys{Qt::Key_Down} << PhaseBox::Check1;
+        QTest::newRow("down across the headings")
+            << List{} << PhaseBox::Check10 << Keys{Qt::Key_Down, Qt::Key_Down} << PhaseBox::Check15;
+        QTest::newRow("up at the top stays")
+            << List{} << PhaseBox::Check18 << Keys{Qt::Key_Up} << PhaseBox::Check18;
+        QTest::newRow("down at the bottom stays")
+            << List{} << PhaseBox::Check13 << Keys{Qt::Key_Down} << PhaseBox::Check13;
+        QTest::newRow("a ticked box has no enabled neighbour")
+            << List{PhaseBox::Check7} << PhaseBox::Check7 << Keys{Qt::Key_Up, Qt::Key_Down}
+            << PhaseBox::Check7;
+        // Across the columns
+        QTest::newRow("right to the twin")
+            << List{} << PhaseBox::Check5 << Keys{Qt::Key_Right} << PhaseBox::Check6;
+        QTest::newRow("left to the twin")
+            << List{} << PhaseBox::Check16 << Keys{Qt::Key_Left} << PhaseBox::Check13;
+        QTest::newRow("left of the female column stays")
+            << List{} << PhaseBox::Check1 << Keys{Qt::Key_Left} << PhaseBox::Check1;
+        QTest::newRow("right of the male column stays")
+            << List{} << PhaseBox::Check2 << Keys{Qt::Key_Right} << PhaseBox::Check2;
+        QTest::newRow("across to the ticked box when the twin is disabled")
+            << List{PhaseBox::Check9} << PhaseBox::Check2 << Keys{Qt::Key_Left} << PhaseBox::Check9;
+    }
+
+    void arrowKeysMoveAmongTheEnabledBoxes() {
+        QFETCH(QList<PhaseBox>, ticked);
+        QFETCH(PhaseBox, from);
+        QFETCH(QList<int>, keys);
+        QFETCH(PhaseBox, reached);
+        Form3 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (PhaseBox box : ticked)
+            click(form, box);
+        boxOn(form, from)->setFocus();
+        for (int key : keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), boxOn(form, reached));
+        QCOMPARE(boxOn(form, from)->value(), ticked.contains(from) ? 1 : 0);  // moved, not ticked
     }
 
     void resizingLeavesEveryControlInPlace() {
