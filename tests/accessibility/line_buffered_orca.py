@@ -1,0 +1,20 @@
+#!/usr/bin/python3
+"""Starts Orca with its debug file written line by line, so that what it says can be read
+while it runs: line_buffered_orca.py DEBUG_FILE."""
+import builtins
+import runpy
+import sys
+
+debug_file = sys.argv[1]
+plain_open = builtins.open
+
+
+def open_line_buffered(file, mode="r", *args, **kwargs):
+    if file == debug_file and "w" in mode:
+        return plain_open(file, mode, buffering=1)
+    return plain_open(file, mode, *args, **kwargs)
+
+
+builtins.open = open_line_buffered
+sys.argv = ["orca", f"--debug-file={debug_file}"]
+runpy.run_path("/usr/bin/orca", run_name="__main__")

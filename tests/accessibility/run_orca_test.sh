@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs the program under the real screen reader Orca, headless: Xvfb, a private D-Bus
+# session, the AT-SPI bus, a window manager, and speech-dispatcher speaking French through
+# espeak-ng into a null sound device. A private HOME keeps every setting out of the user's.
+#   run_orca_test.sh PROGRAM SCENARIO
+set -euo pipefail
+program=$1
+scenario=$2
+
+scratch=$(mktemp -d)
+export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/run
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+export LANG=fr_FR.UTF-8 LANGUAGE=fr LC_ALL=fr_FR.UTF-8
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# There is no sound server: speech goes to ALSA's null device, or speech-dispatcher hangs.
+printf 'pcm.!default { type null }\nctl.!default { type null }\n' >"$HOME/.asoundrc"
+{
+  cat /etc/speech-dispatcher/speechd.conf
+  printf 'AudioOutputMethod "alsa"\nDefaultModule espeak-ng\nDefaultLanguage "fr"\n'
+} >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+
+exec {display_fd}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+xvfb_pid=$!
+read -r -u "$display_fd" display_number
+export DISPLAY=":$display_number"
+
+status=0
+dbus-run-session -- /usr/bin/python3 "$scenario" "$program" "$scratch" 2>"$scratch/session.log" ||
+  status=$?
+
+# Whatever the session left behind (speech-dispatcher outlives its clients a while).
+for pid_file in "$XDG_RUNTIME_DIR"/speech-dispatcher/pid/*.pid; do
+  [ -e "$pid_file" ] && kill -KILL "$(cat "$pid_file")" 2>/dev/null || true
+done
+kill "$xvfb_pid" 2>/dev/null || true
+if [ "$status" -ne 0 ]; then
+  echo "== The session's errors"
+  cat "$scratch/session.log"
+  echo "== Orca's speech, in full"
+  grep -a "SPEECH OUTPUT" "$scratch/orca.out" || true
+fi
+rm -rf "$scratch"
+exit "$status"
