@@ -13,7 +13,7 @@ from pathlib import Path
 program, scratch = sys.argv[1], Path(sys.argv[2])
 here = Path(__file__).resolve().parent
 transcript_file = scratch / "orca.out"
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'")
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{.*\}$")
 
 
 class Failure(Exception):
@@ -71,7 +71,7 @@ def step(orca, keys, expected, within=5.0):
 def session(orca):
     # The window is announced as a window ("cadre") with its instruction line, and the
     # focus opens on Fermer.
-    step(orca, [], "Morvane 101 cadre", within=10)
+    step(orca, [], "Morvane 101 cadre", within=30)
     step(orca, [], "Choisir une phase pour la femelle et une pour le male.")
     step(orca, [], "Fermer bouton")
     step(orca, ["Tab"], "Femelle : Albinos case à cocher non cochée")
@@ -98,7 +98,10 @@ def main():
         children.append(orca_process)
         orca = Orca()
         orca.says("", within=30)  # Orca's greeting: it is listening
-        app = start([program], "program.log")
+        # Once a screen reader listens, Qt's accessibility bridge keeps an object of its own
+        # past the end, which a sanitized build would report as a leak.
+        app = start([program], "program.log",
+                    env=dict(os.environ, ASAN_OPTIONS="detect_leaks=0"))
         children.append(app)
         session(orca)
         key("Return")

@@ -37,8 +37,10 @@ kill "$xvfb_pid" 2>/dev/null || true
 if [ "$status" -ne 0 ]; then
   echo "== The session's errors"
   cat "$scratch/session.log"
+  echo "== The program's output"
+  cat "$scratch/program.log" || true
   echo "== Orca's speech, in full"
   grep -a "SPEECH OUTPUT" "$scratch/orca.out" || true
 fi
-rm -rf "$scratch"
+[ -n "${KEEP_SCRATCH:-}" ] || rm -rf "$scratch"
 exit "$status"
