@@ -1,6 +1,7 @@
 #include "ui/form_runtime.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -33,14 +34,43 @@ protected:
     }
 };
 
+// The built-in copy of the installed icon, at the sizes that title bars and task
+// switchers show.
+QIcon windowIcon() {
+    QIcon icon;
+    QDirIterator files(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        icon.addFile(files.next());
+    return icon;
+}
+
+// Gives the windows their icon right after the first window's first paint. Decoding the
+// icons costs a few milliseconds, which would otherwise delay the splash; the window
+// manager shows the icon in the frame before anyone could notice the difference.
+class IconAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            qApp->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                qApp, [] { QApplication::setWindowIcon(windowIcon()); }, Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("morvane-101"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
     QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-    // The installed icon; none when the program runs from its build tree.
-    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kApplicationId)));
+    app.installEventFilter(new IconAfterFirstPaint(&app));
     // The windows decide when the program ends: closing the main window through its frame
     // must not, while the hidden splash keeps watch.
     QApplication::setQuitOnLastWindowClosed(false);

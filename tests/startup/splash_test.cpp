@@ -52,6 +52,16 @@ class SplashTest : public QObject {
 private slots:
     void initTestCase() { ui::prepareApplication(*qApp); }
 
+    // First: later tests would find the icon already set by an earlier window.
+    void windowsGetTheBuiltInIconOnceTheFirstIsPainted() {
+        Form1 splash;
+        splash.show();
+        QTRY_VERIFY(!splash.windowIcon().isNull());
+        const QList<QSize> sizes = splash.windowIcon().availableSizes();
+        QCOMPARE(sizes.size(), 5);
+        QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(64, 64)));
+    }
+
     void showsTitleSubtitlePictureAndNotice() {
         Form1 splash;
         QCOMPARE(splash.windowTitle(), QStringLiteral("Morvane 101"));
