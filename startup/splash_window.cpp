@@ -3,50 +3,18 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <array>
 
+#include "startup/splash_design.h"
 #include "ui/form_design.h"
 #include "ui/form_runtime.h"
 
 namespace startup {
-namespace {
-
-using ui::ControlKind;
-using ui::FontDesign;
-
-constexpr FontDesign kTitleFont{"MS Sans Serif", 13.5, false};
-constexpr FontDesign kPlain12{"MS Sans Serif", 12, false};
-constexpr FontDesign kBold12{"MS Sans Serif", 12, true};
-constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
-
-const ui::WindowDesign kSplashDesign{"Morvane 101", 5580, 4305};
-
-// In tab order; none takes the focus.
-const std::array<ui::ControlDesign, 4> kSplashControls{{
-    {"Label1",
-     ControlKind::Label,
-     "Morvane 101",
-     1710,
-     240,
-     2175,
-     375,
-     kTitleFont,
-     kCentre,
-     {},
-     QColor(192, 192, 192)},
-    {"Label2", ControlKind::Label, "Calculateur de croisements", 480, 2880, 4695, 375, kPlain12,
-     kCentre},
-    {"Label3", ControlKind::Label, "des Geckos Léopards", 1320, 720, 2895, 375, kBold12, kCentre},
-    {"Image2", ControlKind::Picture, ":/startup/gecko.bmp", 1478, 1200, 2625, 1515, {}, {}},
-}};
-
-}  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     ui::buildForm(this, kSplashDesign, kSplashControls);
     ui::findControl<QLabel>(this, QStringLiteral("Image2"))("initialisation")
-        .setAccessibleName(QStringLiteral("Tête d'un gecko léopard, de profil"));
+        .setAccessibleName(QString::fromUtf8(kPictureDescription));
     timer1_.setObjectName(QStringLiteral("Timer1"));
     // The hand-over is promised at 2,000 ms, not "about" then.
     timer1_.setTimerType(Qt::PreciseTimer);
