@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     const int side = picture.height();
     const QImage head = picture.copy(int(8 * unit), 0, side, side);
 
-    constexpr std::array<int, 8> kSizes{16, 22, 24, 32, 48, 64, 128, 256};
+    constexpr std::array<int, 9> kSizes{16, 22, 24, 32, 48, 64, 128, 192, 256};
     for (int size : kSizes) {
         QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
         icon.fill(Qt::transparent);

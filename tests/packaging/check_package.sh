@@ -18,7 +18,7 @@ laid_out() {  # laid_out ROOT: the files every installation must have
   check "$root: the program" test -x "$root/bin/morvane101"
   check "$root: the menu entry" test -f "$root/share/applications/$app.desktop"
   check "$root: the AppStream metainfo" test -f "$root/share/metainfo/$app.metainfo.xml"
-  for size in 16 22 24 32 48 64 128 256; do
+  for size in 16 22 24 32 48 64 128 192 256; do
     check "$root: the ${size}px icon" test -f "$root/share/icons/hicolor/${size}x${size}/apps/$app.png"
   done
   check "$root: menu entry valid" desktop-file-validate "$root/share/applications/$app.desktop"

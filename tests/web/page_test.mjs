@@ -1,0 +1,233 @@
+// The web page in real headless Chromium: the site served over HTTP, and the single file
+// opened from disk. Every answer is reached through real clicks and compared with the
+// outcome sheet; the rest checks what a breeder, a keyboard user and a screen reader meet.
+//
+//   node page_test.mjs SITE_DIR SINGLE_FILE EXPECTED_OUTCOMES.tsv
+import assert from "node:assert/strict";
+import { readFileSync, createReadStream, existsSync } from "node:fs";
+import { createServer } from "node:http";
+import { createRequire } from "node:module";
+import { extname, join } from "node:path";
+import { test, before, after } from "node:test";
+import { pathToFileURL } from "node:url";
+import puppeteer from "puppeteer-core";
+
+const [siteDir, singleFile, sheetFile] = process.argv.slice(2);
+const axeSource = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
+const TYPES = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".css": "text/css",
+  ".wasm": "application/wasm", ".png": "image/png", ".webmanifest": "application/manifest+json" };
+
+const sheet = readFileSync(sheetFile, "utf8").split("\n")
+  .filter((line) => line && !line.startsWith("#"))
+  .map((line) => { const [female, male, last, text] = line.split("\t"); return { female, male, last, text }; });
+
+let server, origin, browser;
+
+before(async () => {
+  server = createServer((request, response) => {
+    const path = join(siteDir, new URL(request.url, "http://x").pathname.replace(/\/$/, "/index.html"));
+    if (!path.startsWith(siteDir) || !existsSync(path)) { response.writeHead(404).end(); return; }
+    response.writeHead(200, { "Content-Type": TYPES[extname(path)] ?? "application/octet-stream" });
+    createReadStream(path).pipe(response);
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  origin = `http://127.0.0.1:${server.address().port}`;
+  browser = await puppeteer.launch({
+    executablePath: "/usr/bin/chromium",
+    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+      "--disable-background-networking", "--disable-component-update", "--disable-sync",
+      "--allow-file-access-from-files"],
+  });
+});
+
+after(async () => { await browser?.close(); server?.close(); });
+
+// A page whose every console error, failed request and request to another origin fails
+// the test that opened it.
+async function open(url, viewport = { width: 1024, height: 768 }) {
+  const page = await browser.newPage();
+  await page.setViewport(viewport);
+  const problems = [];
+  page.on("console", (message) => { if (message.type() === "error") problems.push(`console: ${message.text()}`); });
+  page.on("pageerror", (error) => problems.push(`error: ${error.message}`));
+  page.on("requestfailed", (request) => problems.push(`failed: ${request.url()}`));
+  page.on("request", (request) => {
+    const where = new URL(request.url());
+    if (!["data:", "file:"].includes(where.protocol) && where.origin !== origin) problems.push(`elsewhere: ${request.url()}`);
+  });
+  await page.goto(url);
+  page.problems = problems;
+  return page;
+}
+
+const mainViewShown = (page) => page.waitForSelector("#Form3:not([hidden])", { timeout: 5000 });
+const state = (page) => page.evaluate(() => ({
+  answer: document.getElementById("answer").textContent,
+  ticked: [...document.querySelectorAll(".box input:checked")].map((i) => i.parentElement.id),
+  disabled: [...document.querySelectorAll(".box input:disabled")].map((i) => i.parentElement.id),
+}));
+const clickBox = (page, box) => page.click(`#${box} input`);
+
+async function axeViolations(page) {
+  await page.addScriptTag({ content: axeSource });
+  const results = await page.evaluate(() => window.axe.run(document));
+  return results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(" ")}`);
+}
+
+test("the splash shows, then the main view with the focus on Fermer", async () => {
+  const page = await open(`${origin}/`);
+  const splash = await page.evaluate(() => ({
+    shown: !document.getElementById("Form1").hidden,
+    main: document.getElementById("Form3").hidden,
+    text: document.getElementById("Form1").innerText,
+    picture: document.getElementById("Form1-Image2").naturalWidth,
+  }));
+  assert.deepEqual(splash, { shown: true, main: true, text: splash.text, picture: 175 });
+  for (const line of ["Morvane 101", "des Geckos Léopards"]) assert.match(splash.text, new RegExp(line));
+  assert.deepEqual(await axeViolations(page), [], "the splash");
+  await mainViewShown(page);
+  assert.equal(await page.evaluate(() => document.activeElement.id), "Command1");
+  assert.equal(await page.$eval("#Form1", (e) => e.hidden), true);
+  assert.deepEqual(await axeViolations(page), [], "the main view");
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+test("every pairing answers as the outcome sheet says, through real clicks", async () => {
+  const page = await open(`${origin}/`);
+  await mainViewShown(page);
+  for (const row of sheet) {
+    await page.click("#Command3");
+    await clickBox(page, row.last === row.female ? row.male : row.female);
+    await clickBox(page, row.last);
+    const { answer, ticked } = await state(page);
+    assert.equal(answer, row.text, `${row.female} with ${row.male}, ${row.last} last`);
+    assert.deepEqual(ticked.sort(), [row.female, row.male].sort());
+  }
+  assert.equal(sheet.length, 162);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+test("a tick disables the other phases of its parent; untick and Reset clear", async () => {
+  const page = await open(`${origin}/`);
+  await mainViewShown(page);
+  await clickBox(page, "Check1");
+  await clickBox(page, "Check14");
+  let now = await state(page);
+  assert.equal(now.answer, "50% Albinos et 50% Het Albinos.");
+  assert.equal(now.disabled.length, 16);
+  await clickBox(page, "Check14");
+  now = await state(page);
+  assert.deepEqual([now.answer, now.disabled.length], ["", 8]);
+  await clickBox(page, "Check4");
+  await page.click("#Command3");
+  assert.deepEqual(await state(page), { answer: "", ticked: [], disabled: [] });
+  await page.close();
+});
+
+test("Tab follows the designed order and skips disabled boxes", async () => {
+  const page = await open(`${origin}/`);
+  await mainViewShown(page);
+  const tabRound = async () => {
+    const visited = [];
+    for (let i = 0; i < 19; i++) {
+      await page.keyboard.press("Tab");
+      const id = await page.evaluate(() => document.activeElement.closest("[id]")?.id);
+      if (id === "Command1" || !id) break;
+      visited.push(id);
+    }
+    return visited.join(" ");
+  };
+  assert.equal(await tabRound(), "Check1 Check2 Check16 Check15 Check14 Check13 Check12 Check11 " +
+    "Check10 Check9 Check8 Check7 Check6 Check5 Check4 Check3 Check17 Check18 Command3");
+  await page.focus("#Check1 input");
+  await page.keyboard.press("Space");
+  await page.focus("#Command1");
+  assert.equal(await tabRound(), "Check1 Check2 Check16 Check15 Check14 Check10 Check8 Check6 " +
+    "Check4 Check18 Command3");
+  await page.close();
+});
+
+test("screen readers hear the boxes by parent and phase, and the answer as a status", async () => {
+  const page = await open(`${origin}/`);
+  await mainViewShown(page);
+  await clickBox(page, "Check7");
+  await clickBox(page, "Check8");
+  const tree = await page.accessibility.snapshot({ interestingOnly: false });
+  const nodes = [];
+  const walk = (node) => { nodes.push(node); node.children?.forEach(walk); };
+  walk(tree);
+  const boxes = nodes.filter((n) => n.role === "checkbox").map((n) => n.name);
+  assert.equal(boxes.length, 18);
+  for (const name of ["Femelle : Albinos", "Mâle : Het Patternless", "Femelle : Régulier"]) assert.ok(boxes.includes(name), name);
+  const status = nodes.find((n) => n.role === "status");
+  assert.ok(status, "a status region");
+  assert.equal(await page.$eval("#answer", (e) => e.getAttribute("role")), "status");
+  assert.ok(JSON.stringify(status).includes("100% Patternless."));
+  assert.ok(nodes.some((n) => n.role === "button" && n.name === "Fermer"));
+  await page.close();
+});
+
+for (const dismissal of ["OK", "Enter", "Escape"]) {
+  test(`Fermer thanks, and once the note is dismissed (${dismissal}) nothing is left to use`, async () => {
+    const page = await open(`${origin}/`);
+    await mainViewShown(page);
+    await page.click("#Command1");
+    assert.equal(await page.$eval("#thanks", (d) => d.open), true);
+    assert.match(await page.$eval("#thanks-text", (e) => e.textContent), /^Merci/);
+    if (dismissal === "OK") await page.click("#thanks-ok");
+    else await page.keyboard.press(dismissal);
+    await page.waitForSelector("#closed:not([hidden])");
+    assert.equal(await page.evaluate(() => document.querySelectorAll("input, button, dialog").length), 0);
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+}
+
+test("the site opens and works offline after its first visit", async () => {
+  const page = await open(`${origin}/`);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await page.setOfflineMode(true);
+  await page.reload();
+  await mainViewShown(page);
+  await clickBox(page, "Check9");
+  await clickBox(page, "Check6");
+  assert.equal((await state(page)).answer, "Certains Tangerines et certains Hypos.");
+  await page.setOfflineMode(false);
+  await page.close();
+});
+
+test("the single file works opened from disk, with no request at all", async () => {
+  const page = await open(pathToFileURL(singleFile).href);
+  const requests = [];
+  page.on("request", (request) => requests.push(request.url()));
+  await mainViewShown(page);
+  await clickBox(page, "Check5");
+  await clickBox(page, "Check10");
+  assert.equal((await state(page)).answer, "Certains Hypos et certains Tangerines.");
+  assert.deepEqual(requests.filter((url) => !url.startsWith("data:")), []);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+test("on a 360 px screen nothing is cut off and every target is at least 24 px", async () => {
+  const page = await open(`${origin}/`, { width: 360, height: 740 });
+  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360), "splash");
+  await mainViewShown(page);
+  const layout = await page.evaluate(() => ({
+    width: document.documentElement.scrollWidth,
+    small: [...document.querySelectorAll("#Form3 .box input, #Form3 button")].filter((e) => {
+      const r = e.getBoundingClientRect();
+      return r.width < 24 || r.height < 24;
+    }).map((e) => e.closest("[id]").id),
+  }));
+  assert.deepEqual(layout, { width: 360, small: [] });
+  assert.deepEqual(await axeViolations(page), []);
+  await clickBox(page, "Check13");
+  await clickBox(page, "Check15");
+  assert.match((await state(page)).answer, /^25% Régulier/);
+  await page.close();
+});

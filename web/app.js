@@ -1,0 +1,58 @@
+// Morvane 101 in the browser: the splash for two seconds, then the main view. Every tick
+// goes to the pairing board compiled from the desktop program's C++, and the page then
+// shows what the board holds: ticks, enabled boxes and the answer. No rule of the
+// pairings lives here.
+"use strict";
+
+const HAND_OVER_MS = 2000;
+
+const splash = document.getElementById("Form1");
+const mainView = document.getElementById("Form3");
+const answer = document.getElementById("answer");
+const boxes = [...mainView.querySelectorAll(".box input")];
+const boxNumber = (input) => Number(input.parentElement.id.slice("Check".length));
+
+const splashOver = new Promise((resolve) => setTimeout(resolve, HAND_OVER_MS));
+const boardReady = createPairingBoard();
+
+function render(board) {
+  for (const input of boxes) {
+    input.checked = board._morvane_value(boxNumber(input)) === 1;
+    input.disabled = !board._morvane_enabled(boxNumber(input));
+  }
+  const text = board.UTF8ToString(board._morvane_answer());
+  if (answer.textContent !== text) answer.textContent = text;
+}
+
+function endProgram() {
+  window.close(); // closes an installed app's window; a tab stays, so show it closed
+  const closed = document.getElementById("closed");
+  closed.hidden = false;
+  document.querySelector("main").replaceChildren(closed);
+}
+
+function start(board) {
+  for (const input of boxes) {
+    input.addEventListener("change", () => {
+      board._morvane_set_value(boxNumber(input), input.checked ? 1 : 0);
+      render(board);
+    });
+  }
+  document.getElementById("Command3").addEventListener("click", () => {
+    board._morvane_reset();
+    render(board);
+  });
+  const thanks = document.getElementById("thanks");
+  document.getElementById("Command1").addEventListener("click", () => thanks.showModal());
+  thanks.addEventListener("close", endProgram);
+  render(board);
+  splash.hidden = true;
+  mainView.hidden = false;
+  document.getElementById("Command1").focus();
+}
+
+Promise.all([boardReady, splashOver]).then(([board]) => start(board));
+
+if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
+  navigator.serviceWorker.register("sw.js");
+}

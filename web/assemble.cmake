@@ -1,0 +1,45 @@
+# Finishes the site and makes its single-file twin:
+#   cmake -DSITE=... -DSERVICE_WORKER=sw.js -DINLINE_BOARD=... -DSINGLE_FILE=... -P assemble.cmake
+# The service worker keeps every file of the site, under a name that changes with them.
+file(GLOB files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(contents "")
+set(listed "\"./\"")
+foreach(name ${files})
+  file(READ ${SITE}/${name} bytes HEX)
+  string(APPEND contents "${name}${bytes}")
+  string(APPEND listed ", \"${name}\"")
+endforeach()
+string(MD5 version "${contents}")
+string(SUBSTRING ${version} 0 12 version)
+file(READ ${SERVICE_WORKER} worker)
+string(REPLACE "@VERSION@" ${version} worker "${worker}")
+string(REPLACE "@FILES@" "${listed}" worker "${worker}")
+file(WRITE ${SITE}/sw.js "${worker}")
+
+# The single file: styles, scripts and pictures inline, no manifest and no service worker,
+# so that it works opened from disk with no network at all.
+function(data_uri path type out)
+  execute_process(COMMAND base64 -w0 ${path} OUTPUT_VARIABLE encoded COMMAND_ERROR_IS_FATAL ANY)
+  set(${out} "data:${type};base64,${encoded}" PARENT_SCOPE)
+endfunction()
+
+file(READ ${SITE}/index.html page)
+foreach(sheet design.css style.css)
+  file(READ ${SITE}/${sheet} css)
+  string(REPLACE "<link rel=\"stylesheet\" href=\"${sheet}\">" "<style>\n${css}</style>" page
+         "${page}")
+endforeach()
+string(REPLACE "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n" "" page "${page}")
+string(REPLACE "<script src=\"morvane101.js\" defer></script>\n" "" page "${page}")
+string(REPLACE "<script src=\"app.js\" defer></script>\n" "" page "${page}")
+data_uri(${SITE}/icon-64.png image/png icon)
+string(REPLACE "href=\"icon-64.png\"" "href=\"${icon}\"" page "${page}")
+data_uri(${SITE}/gecko.png image/png gecko)
+string(REPLACE "src=\"gecko.png\"" "src=\"${gecko}\"" page "${page}")
+file(READ ${INLINE_BOARD} board)
+file(READ ${SITE}/app.js app)
+string(REPLACE "</body>" "<script>\n${board}</script>\n<script>\n${app}</script>\n</body>" page
+       "${page}")
+file(WRITE ${SINGLE_FILE} "${page}")
