@@ -12,8 +12,11 @@ const answer = document.getElementById("answer");
 const boxes = [...mainView.querySelectorAll(".box input")];
 const boxNumber = (input) => Number(input.parentElement.id.slice("Check".length));
 
-const splashOver = new Promise((resolve) => setTimeout(resolve, HAND_OVER_MS));
-const boardReady = createPairingBoard();
+// The splash paints first, and stays for two seconds from then; the board's WebAssembly
+// is fetched and compiled meanwhile.
+const splashPainted = new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+const splashOver = splashPainted.then(() => new Promise((resolve) => setTimeout(resolve, HAND_OVER_MS)));
+const boardReady = splashPainted.then(() => createPairingBoard());
 
 function render(board) {
   for (const input of boxes) {

@@ -1,9 +1,20 @@
 # Finishes the site and makes its single-file twin:
 #   cmake -DSITE=... -DSERVICE_WORKER=sw.js -DINLINE_BOARD=... -DSINGLE_FILE=... -P assemble.cmake
+
+# The styles go inside the page: the splash then paints as soon as the page has arrived,
+# without waiting for more requests.
+file(READ ${SITE}/index.html page)
+foreach(sheet design.css style.css)
+  file(READ ${SITE}/${sheet} css)
+  string(REPLACE "<link rel=\"stylesheet\" href=\"${sheet}\">" "<style>\n${css}</style>" page
+         "${page}")
+  file(REMOVE ${SITE}/${sheet})
+endforeach()
+file(WRITE ${SITE}/index.html "${page}")
+
 # The service worker keeps every file of the site, under a name that changes with them.
-file(GLOB files RELATIVE ${SITE} ${SITE}/*)
-list(REMOVE_ITEM files sw.js)
-list(SORT files)
+set(files index.html app.js morvane101.js morvane101.wasm manifest.webmanifest gecko.png
+          icon-64.png icon-192.png)
 set(contents "")
 set(listed "\"./\"")
 foreach(name ${files})
@@ -25,12 +36,6 @@ function(data_uri path type out)
   set(${out} "data:${type};base64,${encoded}" PARENT_SCOPE)
 endfunction()
 
-file(READ ${SITE}/index.html page)
-foreach(sheet design.css style.css)
-  file(READ ${SITE}/${sheet} css)
-  string(REPLACE "<link rel=\"stylesheet\" href=\"${sheet}\">" "<style>\n${css}</style>" page
-         "${page}")
-endforeach()
 string(REPLACE "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n" "" page "${page}")
 string(REPLACE "<script src=\"morvane101.js\" defer></script>\n" "" page "${page}")
 string(REPLACE "<script src=\"app.js\" defer></script>\n" "" page "${page}")
