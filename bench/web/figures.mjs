@@ -37,22 +37,26 @@ const siteBytes = readdirSync(siteDir).reduce((sum, name) => sum + statSync(join
 console.log(`Site: ${siteBytes} bytes in ${readdirSync(siteDir).length} files; single file: ${statSync(singleFile).size} bytes`);
 
 const browser = await puppeteer.launch({ executablePath: CHROMIUM, args: FLAGS });
-// Right after a context whose page ran a service worker closes, Chromium sometimes turns
-// the next one down; asking again works.
-async function freshContext() {
+// Right after a page that ran a service worker closes, Chromium sometimes turns the next
+// new page down; asking again works.
+async function newPage() {
   for (let attempt = 1; ; attempt++) {
-    try { return await browser.createBrowserContext(); } catch (error) { if (attempt === 5) throw error; }
+    try { return await browser.newPage(); } catch (error) { if (attempt === 5) throw error; }
   }
 }
 
-// A first visit, every time: a context of its own, with an empty cache.
+// A first visit, every time: nothing from the cache, no service worker. (Pages of fresh
+// browser contexts would do too, but Chromium then builds its new-tab page alongside,
+// which weighs on two cores.)
 async function firstVisit(address, prepare = async () => {}) {
-  const context = await freshContext();
-  const page = await context.newPage();
+  const page = await newPage();
+  await page.setCacheEnabled(false);
+  await page.setBypassServiceWorker(true);
   await prepare(page);
   await page.goto(address);
-  return { page, done: () => context.close() };
+  return { page, done: () => page.close() };
 }
+await new Promise((resolve) => setTimeout(resolve, 2000)); // the browser's own start-up work
 
 const firstPaint = { site: [], bare: [] };
 for (let run = 0; run < RUNS; run++) {
