@@ -1,15 +1,16 @@
 # Finishes the site and makes its single-file twin:
-#   cmake -DSITE=... -DSERVICE_WORKER=sw.js -DINLINE_BOARD=... -DSINGLE_FILE=... -P assemble.cmake
+#   cmake -DSITE=... -DSOURCES=web/ -DINLINE_BOARD=... -DSINGLE_FILE=... -P assemble.cmake
 
 # The styles go inside the page: the splash then paints as soon as the page has arrived,
 # without waiting for more requests.
 file(READ ${SITE}/index.html page)
-foreach(sheet design.css style.css)
-  file(READ ${SITE}/${sheet} css)
-  string(REPLACE "<link rel=\"stylesheet\" href=\"${sheet}\">" "<style>\n${css}</style>" page
+foreach(sheet ${SITE}/design.css ${SOURCES}/style.css)
+  file(READ ${sheet} css)
+  get_filename_component(name ${sheet} NAME)
+  string(REPLACE "<link rel=\"stylesheet\" href=\"${name}\">" "<style>\n${css}</style>" page
          "${page}")
-  file(REMOVE ${SITE}/${sheet})
 endforeach()
+file(REMOVE ${SITE}/design.css)
 file(WRITE ${SITE}/index.html "${page}")
 
 # The service worker keeps every file of the site, under a name that changes with them.
@@ -24,7 +25,7 @@ foreach(name ${files})
 endforeach()
 string(MD5 version "${contents}")
 string(SUBSTRING ${version} 0 12 version)
-file(READ ${SERVICE_WORKER} worker)
+file(READ ${SOURCES}/sw.js worker)
 string(REPLACE "@VERSION@" ${version} worker "${worker}")
 string(REPLACE "@FILES@" "${listed}" worker "${worker}")
 file(WRITE ${SITE}/sw.js "${worker}")
