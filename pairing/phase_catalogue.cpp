@@ -5,7 +5,7 @@ namespace {
 
 struct PhaseRow {
     std::string_view caption;
-    std::string_view heading;
+    bool heterozygous;  // carries one copy of a recessive gene without showing it
     PhaseBox female;
     PhaseBox male;
 };
@@ -15,15 +15,15 @@ constexpr std::string_view kHeterozygous = "Trait Hétérozygote";
 
 // One row per phase, in Phase order.
 constexpr std::array<PhaseRow, kPhaseCount> kPhaseRows{{
-    {"Régulier", kHomozygous, PhaseBox::Check17, PhaseBox::Check18},
-    {"Albinos", kHomozygous, PhaseBox::Check1, PhaseBox::Check2},
-    {"Blizzard", kHomozygous, PhaseBox::Check3, PhaseBox::Check4},
-    {"Hypomelanistic", kHomozygous, PhaseBox::Check5, PhaseBox::Check6},
-    {"Patternless", kHomozygous, PhaseBox::Check7, PhaseBox::Check8},
-    {"Tangerine", kHomozygous, PhaseBox::Check9, PhaseBox::Check10},
-    {"Het Albinos", kHeterozygous, PhaseBox::Check11, PhaseBox::Check14},
-    {"Het Blizzard", kHeterozygous, PhaseBox::Check12, PhaseBox::Check15},
-    {"Het Patternless", kHeterozygous, PhaseBox::Check13, PhaseBox::Check16},
+    {"Régulier", false, PhaseBox::Check17, PhaseBox::Check18},
+    {"Albinos", false, PhaseBox::Check1, PhaseBox::Check2},
+    {"Blizzard", false, PhaseBox::Check3, PhaseBox::Check4},
+    {"Hypomelanistic", false, PhaseBox::Check5, PhaseBox::Check6},
+    {"Patternless", false, PhaseBox::Check7, PhaseBox::Check8},
+    {"Tangerine", false, PhaseBox::Check9, PhaseBox::Check10},
+    {"Het Albinos", true, PhaseBox::Check11, PhaseBox::Check14},
+    {"Het Blizzard", true, PhaseBox::Check12, PhaseBox::Check15},
+    {"Het Patternless", true, PhaseBox::Check13, PhaseBox::Check16},
 }};
 
 struct BoxIdentity {
@@ -58,8 +58,12 @@ std::string_view caption(Phase phase) {
     return kPhaseRows[indexOf(phase)].caption;
 }
 
+bool isHeterozygous(Phase phase) {
+    return kPhaseRows[indexOf(phase)].heterozygous;
+}
+
 std::string_view heading(Phase phase) {
-    return kPhaseRows[indexOf(phase)].heading;
+    return isHeterozygous(phase) ? kHeterozygous : kHomozygous;
 }
 
 std::string_view parentCaption(Parent parent) {

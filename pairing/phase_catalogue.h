@@ -76,6 +76,7 @@ constexpr std::size_t indexOf(Phase phase) {
 std::string_view boxName(PhaseBox box);
 
 std::string_view caption(Phase phase);          // "Régulier", "Het Albinos" ...
+bool isHeterozygous(Phase phase);               // the three "Het" phases
 std::string_view heading(Phase phase);          // "Trait Homozygote" or "Trait Hétérozygote"
 std::string_view parentCaption(Parent parent);  // "Femelle" or "Male"
 

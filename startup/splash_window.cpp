@@ -2,9 +2,8 @@
 #include "startup/splash_window.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 
-#include "startup/splash_design.h"
+#include "design/splash_design.h"
 #include "ui/form_design.h"
 #include "ui/form_runtime.h"
 
@@ -12,9 +11,7 @@ namespace startup {
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
-    ui::buildForm(this, kSplashDesign, kSplashControls);
-    ui::findControl<QLabel>(this, QStringLiteral("Image2"))("initialisation")
-        .setAccessibleName(QString::fromUtf8(kPictureDescription));
+    ui::buildForm(this, design::kSplashDesign, design::kSplashControls);
     timer1_.setObjectName(QStringLiteral("Timer1"));
     // The hand-over is promised at 2,000 ms, not "about" then.
     timer1_.setTimerType(Qt::PreciseTimer);

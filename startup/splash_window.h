@@ -33,7 +33,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QTimer timer1_{};
+    QTimer timer1_{this};  // a child: the end of the program stops it
     QPointer<ui::Form3> mainWindow_{};
 };
 

@@ -1,29 +1,30 @@
-// Writes the web page's windows from the desktop windows' design tables, so that the page
-// shows the same controls at the same places, in the same order, with the same texts:
+// Writes the web page's windows from the windows' design tables, so that the page shows
+// the same controls at the same places, in the same order, with the same texts as the
+// desktop editions:
 //
-//   make_web_design TEMPLATE.html OUTPUT_DIR
+//   make_web_design TEMPLATE.html OUTPUT_DIR PICTURE.bmp
 //   -> OUTPUT_DIR/index.html   the template with its @SPLASH@, @MAIN@ and @THANKS@ filled in
 //   -> OUTPUT_DIR/design.css   every control's place, size, font and colours
-//   -> OUTPUT_DIR/gecko.png    the splash picture
+//   -> OUTPUT_DIR/gecko.png    the splash picture, from PICTURE.bmp
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <span>
 
-#include "startup/splash_design.h"
-#include "ui/form_runtime.h"
-#include "ui/main_window.h"
-#include "ui/main_window_design.h"
-#include "ui/spoken_texts.h"
+#include "design/main_window_design.h"
+#include "design/splash_design.h"
+#include "design/spoken_texts.h"
 
 namespace {
 
-using ui::ControlDesign;
-using ui::ControlKind;
-using ui::toQString;
+using design::ControlDesign;
+using design::ControlKind;
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 struct FontStack {
     std::string_view family;
@@ -44,42 +45,22 @@ QString escaped(const QString& text) {
 }
 
 QString px(int twips) {
-    return QStringLiteral("%1px").arg(ui::twipsToPixels(twips));
+    return QStringLiteral("%1px").arg(design::twipsToPixels(twips));
 }
 
-QString cssColour(const QColor& colour) {
-    return colour.name();
+QString cssColour(design::Rgb colour) {
+    return QStringLiteral("#%1%2%3")
+        .arg(colour.red, 2, 16, QLatin1Char('0'))
+        .arg(colour.green, 2, 16, QLatin1Char('0'))
+        .arg(colour.blue, 2, 16, QLatin1Char('0'));
 }
 
-double luminance(const QColor& colour) {
-    const auto linear = [](int channel) {
-        const double v = channel / 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) +
-           0.0722 * linear(colour.blue());
-}
-
-// The designed colour, darkened just as much as it takes to reach the 4.5:1 contrast that
-// small text needs to be read by everyone: the dark red of the Het rows falls short of it
-// on the grey window.
-QColor readableOn(QColor text, const QColor& background) {
-    const auto contrast = [&] {
-        const double a = luminance(text) + 0.05;
-        const double b = luminance(background) + 0.05;
-        return std::max(a, b) / std::min(a, b);
-    };
-    while (contrast() < 4.5)
-        text = text.darker(105);
-    return text;
-}
-
-QString fontRule(const ui::FontDesign& font) {
+QString fontRule(const design::FontDesign& font) {
     for (const FontStack& stack : kFontStacks)
         if (stack.family == font.family)
             return QStringLiteral("font:%1%2px %3;")
                 .arg(font.bold ? QStringLiteral("bold ") : QString())
-                .arg(ui::pointsToPixels(font.points))
+                .arg(design::pointsToPixels(font.points))
                 .arg(QString::fromLatin1(stack.css));
     std::fprintf(stderr, "no font stack for %s\n", font.family.data());
     std::exit(1);
@@ -96,9 +77,11 @@ QString placeRule(const QString& prefix, const ControlDesign& design) {
                             px(design.height));
     if (!design.font.family.empty())
         rule += fontRule(design.font);
-    if (design.background.isValid())
-        rule += QStringLiteral("background:%1;").arg(cssColour(design.background));
-    if (design.alignment & Qt::AlignHCenter)
+    if (design.background)
+        rule += QStringLiteral("background:%1;").arg(cssColour(*design.background));
+    if (design.foreground)
+        rule += QStringLiteral("color:%1;").arg(cssColour(*design.foreground));
+    if (design.alignment == design::Alignment::TopCentre)
         rule += QStringLiteral("text-align:center;");
     return rule + QStringLiteral("}\n");
 }
@@ -122,22 +105,19 @@ QString childrenOf(const ControlDesign& container, const Window& window) {
 QString controlMarkup(const ControlDesign& design, const Window& window) {
     const QString name = idOf(window.prefix, design);
     const QString text = escaped(toQString(design.text));
+    const QString spokenName = escaped(toQString(design.spokenName));
     switch (design.kind) {
         case ControlKind::Label:
-            // The answer is the live region that screen readers hear each new result in.
-            if (design.name == "answer")
-                return QStringLiteral("<p id=\"%1\" class=\"control\" role=\"status\"></p>\n")
-                    .arg(name);
+            // A live region is where screen readers hear each new text.
+            if (design.liveRegion)
+                return QStringLiteral("<p id=\"%1\" class=\"control\" role=\"status\">%2</p>\n")
+                    .arg(name, text);
             return QStringLiteral("<p id=\"%1\" class=\"control\">%2</p>\n").arg(name, text);
-        case ControlKind::CheckBox: {
-            const pairing::PhaseBox box = *ui::phaseBoxNamed(design.name);
-            const pairing::Phase phase = pairing::phaseOf(box);
+        case ControlKind::CheckBox:
             return QStringLiteral(
                        "<label id=\"%1\" class=\"control box\"><input type=\"checkbox\" "
                        "aria-label=\"%2\"> %3</label>\n")
-                .arg(name, escaped(ui::spokenName(box)),
-                     escaped(toQString(pairing::caption(phase))));
-        }
+                .arg(name, spokenName, text);
         case ControlKind::CommandButton:
             return QStringLiteral(
                        "<button id=\"%1\" class=\"control\" type=\"button\">%2</button>\n")
@@ -150,9 +130,9 @@ QString controlMarkup(const ControlDesign& design, const Window& window) {
             return QStringLiteral(
                        "<img id=\"%1\" class=\"control\" src=\"%2\" alt=\"%3\" width=\"%4\" "
                        "height=\"%5\">\n")
-                .arg(name, window.picture, escaped(QString::fromUtf8(startup::kPictureDescription)))
-                .arg(ui::twipsToPixels(design.width))
-                .arg(ui::twipsToPixels(design.height));
+                .arg(name, window.picture, spokenName)
+                .arg(design::twipsToPixels(design.width))
+                .arg(design::twipsToPixels(design.height));
     }
     return {};
 }
@@ -166,26 +146,19 @@ QString windowMarkup(const Window& window) {
     return markup;
 }
 
-QString windowRules(const QString& id, const ui::WindowDesign& design, const Window& window) {
+QString windowRules(const QString& id, const design::WindowDesign& design, const Window& window) {
     QString rules = QStringLiteral("#%1{width:%2;height:%3;")
                         .arg(id, px(design.clientWidth), px(design.clientHeight));
-    if (design.background.isValid())
-        rules += QStringLiteral("background:%1;").arg(cssColour(design.background));
+    if (design.background)
+        rules += QStringLiteral("background:%1;").arg(cssColour(*design.background));
     if (!design.defaultFont.family.empty())
         rules += fontRule(design.defaultFont);
     rules += QStringLiteral("}\n");
+    if (design.disabledText)
+        rules += QStringLiteral("#%1 .control:has(:disabled){color:%2;}\n")
+                     .arg(id, cssColour(*design.disabledText));
     for (const ControlDesign& control : window.controls)
         rules += placeRule(window.prefix, control);
-    return rules;
-}
-
-QString phaseColourRules() {
-    QString rules;
-    for (pairing::PhaseBox box : pairing::kAllBoxes)
-        rules += QStringLiteral("#%1{color:%2;}\n")
-                     .arg(toQString(pairing::boxName(box)),
-                          cssColour(readableOn(ui::textColourOf(pairing::phaseOf(box)),
-                                               ui::kMainWindowDesign.background)));
     return rules;
 }
 
@@ -198,8 +171,8 @@ bool write(const QString& path, const QByteArray& bytes) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s TEMPLATE.html OUTPUT_DIR\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s TEMPLATE.html OUTPUT_DIR PICTURE.bmp\n", argv[0]);
         return 2;
     }
     QFile templateFile(QString::fromLocal8Bit(argv[1]));
@@ -211,19 +184,18 @@ int main(int argc, char* argv[]) {
     const QString picture = QStringLiteral("gecko.png");
 
     // The main view keeps the designer names; the splash's, which repeat some, are prefixed.
-    const Window splash{startup::kSplashControls, QStringLiteral("Form1-"), picture};
-    const Window mainView{ui::kMainWindowControls, QString(), picture};
+    const Window splash{design::kSplashControls, QStringLiteral("Form1-"), picture};
+    const Window mainView{design::kMainWindowControls, QString(), picture};
     QString page = QString::fromUtf8(templateFile.readAll());
     page.replace(QStringLiteral("@SPLASH@"), windowMarkup(splash));
     page.replace(QStringLiteral("@MAIN@"), windowMarkup(mainView));
-    page.replace(QStringLiteral("@THANKS@"), escaped(ui::Form3::thanksNote()));
+    page.replace(QStringLiteral("@THANKS@"), escaped(toQString(design::thanksNote())));
 
-    const QString css = QStringLiteral("/* Made from the desktop windows' designs. */\n") +
-                        windowRules(QStringLiteral("Form1"), startup::kSplashDesign, splash) +
-                        windowRules(QStringLiteral("Form3"), ui::kMainWindowDesign, mainView) +
-                        phaseColourRules();
+    const QString css = QStringLiteral("/* Made from the windows' designs. */\n") +
+                        windowRules(QStringLiteral("Form1"), design::kSplashDesign, splash) +
+                        windowRules(QStringLiteral("Form3"), design::kMainWindowDesign, mainView);
 
-    const QImage gecko(QStringLiteral(":/startup/gecko.bmp"));
+    const QImage gecko(QString::fromLocal8Bit(argv[3]));
     if (!write(out + QStringLiteral("index.html"), page.toUtf8()) ||
         !write(out + QStringLiteral("design.css"), css.toUtf8()) || gecko.isNull() ||
         !gecko.save(out + picture)) {

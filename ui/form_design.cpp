@@ -15,27 +15,52 @@
 namespace ui {
 namespace {
 
-QFont fontFor(const FontDesign& design, const QFont& fallback) {
-    if (design.family.empty())
+using design::ControlDesign;
+using design::ControlKind;
+
+QFont fontFor(const design::FontDesign& font, const QFont& fallback) {
+    if (font.family.empty())
         return fallback;
-    QFont font(toQString(design.family));
-    font.setPixelSize(pointsToPixels(design.points));
-    font.setBold(design.bold);
-    return font;
+    QFont qfont(toQString(font.family));
+    qfont.setPixelSize(design::pointsToPixels(font.points));
+    qfont.setBold(font.bold);
+    return qfont;
 }
 
-void setBackground(QWidget* widget, const QColor& colour) {
-    if (!colour.isValid())
+void setBackground(QWidget* widget, const std::optional<design::Rgb>& colour) {
+    if (!colour)
         return;
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, toQColor(*colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-// The picture at `path` for the screen's density: on a dense screen its twin painted at
-// twice the size ("name@2x.ext"), when there is one, smoothly scaled to the density.
-QPixmap pictureFor(const QString& path) {
+// Text in the given colour while the control is usable; the style's grey once disabled.
+void setForeground(QWidget* widget, const std::optional<design::Rgb>& colour) {
+    if (!colour)
+        return;
+    QPalette palette = widget->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, toQColor(*colour));
+    widget->setPalette(palette);
+}
+
+Qt::Alignment toQtAlignment(design::Alignment alignment) {
+    switch (alignment) {
+        case design::Alignment::TopLeft:
+            return Qt::AlignLeft | Qt::AlignTop;
+        case design::Alignment::TopCentre:
+            return Qt::AlignHCenter | Qt::AlignTop;
+    }
+    Q_UNREACHABLE();
+}
+
+// The picture called `name` among the built-in ones, for the screen's density: on a dense
+// screen its twin painted at twice the size ("name@2x.ext"), when there is one, smoothly
+// scaled to the density.
+QPixmap pictureFor(std::string_view name) {
+    const QString path = QStringLiteral(":/pictures/") + toQString(name);
     const QPixmap picture(path);
     const qreal density = qApp->devicePixelRatio();
     if (density <= 1 || picture.isNull())
@@ -80,12 +105,15 @@ QWidget* createControl(const ControlDesign& design, QWidget* container) {
             auto* label = new QLabel(toQString(design.text), container);
             // A caption is shown as it stands, never read as markup.
             label->setTextFormat(Qt::PlainText);
-            label->setAlignment(design.alignment);
+            label->setAlignment(toQtAlignment(design.alignment));
             label->setWordWrap(true);
             return label;
         }
-        case ControlKind::CheckBox:
-            return new CheckBox(container);
+        case ControlKind::CheckBox: {
+            auto* box = new CheckBox(container);
+            box->setText(toQString(design.text));
+            return box;
+        }
         case ControlKind::CommandButton: {
             auto* button = new QPushButton(toQString(design.text), container);
             button->installEventFilter(new ReturnPressesButton(button));
@@ -94,7 +122,7 @@ QWidget* createControl(const ControlDesign& design, QWidget* container) {
         case ControlKind::Frame:
             return new QGroupBox(toQString(design.text), container);
         case ControlKind::Picture: {
-            const QPixmap picture = pictureFor(toQString(design.text));
+            const QPixmap picture = pictureFor(design.text);
             if (picture.isNull())
                 runTimeError(toQString(design.name), QStringLiteral("chargement de l'image"));
             auto* label = new QLabel(container);
@@ -127,13 +155,26 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-void buildForm(QWidget* form, const WindowDesign& window, std::span<const ControlDesign> controls) {
+QColor toQColor(design::Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+void buildForm(QWidget* form, const design::WindowDesign& window,
+               std::span<const ControlDesign> controls) {
+    using design::twipsToPixels;
     static const bool rolesInstalled = (QAccessible::installFactory(formAccessible), true);
     (void)rolesInstalled;
     form->setWindowTitle(toQString(window.caption));
     setBackground(form, window.background);
+    if (window.disabledText) {
+        QPalette palette = form->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, toQColor(*window.disabledText));
+        form->setPalette(palette);
+    }
     form->setFont(fontFor(window.defaultFont, form->font()));
     form->resize(twipsToPixels(window.clientWidth), twipsToPixels(window.clientHeight));
+    if (const ControlDesign* describing = design::controlNamed(controls, window.describedBy))
+        form->setAccessibleDescription(toQString(describing->text));
 
     QWidget* previousInTabOrder = nullptr;
     for (const ControlDesign& design : controls) {
@@ -143,6 +184,11 @@ void buildForm(QWidget* form, const WindowDesign& window, std::span<const Contro
                              twipsToPixels(design.width), twipsToPixels(design.height));
         control->setFont(fontFor(design.font, form->font()));
         setBackground(control, design.background);
+        setForeground(control, design.foreground);
+        if (!design.spokenName.empty())
+            control->setAccessibleName(toQString(design.spokenName));
+        if (!design.description.empty())
+            control->setAccessibleDescription(toQString(design.description));
         if (control->focusPolicy() & Qt::TabFocus) {
             if (previousInTabOrder)
                 QWidget::setTabOrder(previousInTabOrder, control);

@@ -1,44 +1,24 @@
-// A window's design as data: its caption, size and colours, and each control with its
-// kind, place, size, text and font. A form is built from its design in one pass.
+// Builds Qt widgets from a window's design: one pass over its control table.
 #pragma once
 
 #include <QColor>
+#include <QString>
 #include <QWidget>
 #include <span>
 #include <string_view>
 
+#include "design/form_design.h"
+
 namespace ui {
 
-enum class ControlKind { Label, CheckBox, CommandButton, Frame, Picture };
-
-struct FontDesign {
-    std::string_view family{};  // empty: the window's default font
-    double points{0};
-    bool bold{false};
-};
-
-struct ControlDesign {
-    std::string_view name;
-    ControlKind kind;
-    std::string_view text;         // a picture's resource path
-    int left, top, width, height;  // twips, from the top left of the container
-    FontDesign font;
-    Qt::Alignment alignment;
-    std::string_view container{};  // empty: the window itself
-    QColor background{};           // invalid: the container's
-};
-
-struct WindowDesign {
-    std::string_view caption;
-    int clientWidth, clientHeight;  // twips
-    QColor background{};            // invalid: the system's window colour
-    FontDesign defaultFont{};       // of the controls that name none
-};
-
-// Builds `controls`, listed in tab order, on `form`. The first control that takes the
-// focus has it when the window opens, and Tab visits the others in list order.
-void buildForm(QWidget* form, const WindowDesign& window, std::span<const ControlDesign> controls);
+// Builds `controls`, listed in tab order, on `form`, at 1 logical pixel per 15 twips (Qt
+// scales them to the screen). Fonts take pixel sizes at 96 dpi, so that text keeps its
+// proportion to the controls. The first control that takes the focus has it when the
+// window opens, and Tab visits the others in list order.
+void buildForm(QWidget* form, const design::WindowDesign& window,
+               std::span<const design::ControlDesign> controls);
 
 QString toQString(std::string_view text);
+QColor toQColor(design::Rgb colour);
 
 }  // namespace ui

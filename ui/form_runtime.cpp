@@ -6,33 +6,15 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
+#include "design/spoken_texts.h"
+
 namespace ui {
 namespace {
-
-// Once the program has ended nothing may react any more, while the event loops unwind:
-// no tick, queued call, input or window request is handled; pending deletions still are.
-class EndedProgram : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::Timer:
-            case QEvent::MetaCall:
-            case QEvent::SockAct:
-            case QEvent::Show:
-            case QEvent::Close:
-                return true;
-            default:
-                return event->isInputEvent();
-        }
-    }
-};
 
 // The built-in copy of the installed icon, at the sizes that title bars and task
 // switchers show.
@@ -84,10 +66,8 @@ void prepareApplication(QApplication& app) {
 }
 
 void runTimeError(const QString& control, const QString& operation) {
-    const QString message = QStringLiteral(
-                                "Erreur d'exécution : le contrôle « %1 » n'existe pas "
-                                "ou n'existe plus (%2).")
-                                .arg(control, operation);
+    const QString message = QString::fromStdString(
+        design::runTimeErrorMessage(control.toStdString(), operation.toStdString()));
     std::fprintf(stderr, "%s: %s\n", kApplicationTitle, message.toLocal8Bit().constData());
     std::fflush(stderr);
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
@@ -108,9 +88,12 @@ void showMessage(const QString& text) {
 }
 
 void endProgram() {
-    for (QWidget* window : QApplication::topLevelWidgets())
+    // Nothing is left to see or to tick while the event loop unwinds.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
         window->hide();
-    qApp->installEventFilter(new EndedProgram(qApp));
+        for (QTimer* timer : window->findChildren<QTimer*>())
+            timer->stop();
+    }
     QCoreApplication::exit(0);
 }
 

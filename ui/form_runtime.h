@@ -15,16 +15,6 @@ inline constexpr char kApplicationTitle[] = "Morvane 101";
 // The name of the installed menu entry and icon, by which desktops match the windows to them.
 inline constexpr char kApplicationId[] = "fr.morvane.morvane101";
 
-// Coordinates of the window designs are in twips: 15 to a logical pixel.
-constexpr int twipsToPixels(int twips) {
-    return twips / 15;
-}
-// Font sizes of the designs are in points at 96 dots per inch; they become pixel sizes so
-// that text keeps its proportion to the controls whatever the screen's dots per inch.
-constexpr int pointsToPixels(double points) {
-    return static_cast<int>(points * 96 / 72 + 0.5);
-}
-
 // Sets up the application as the windows expect it: its title and icon, the design fonts
 // mapped to installed ones, Qt's own strings in French, and a lifetime that no window's
 // closing ends.
@@ -38,8 +28,8 @@ void prepareApplication(QApplication& app);
 // icon, and waits until it is dismissed, however that happens.
 void showMessage(const QString& text);
 
-// Ends the program at once: every window goes away and no further handling runs, even
-// before the event loop has unwound.
+// Ends the program at once: every window is hidden and its timers stopped, so that nothing
+// is left to show or to tick, and the event loop returns with status 0.
 void endProgram();
 
 // A control reached through its form: each access says what it does, and reaching a
@@ -55,6 +45,7 @@ public:
             runTimeError(name_, QString::fromUtf8(operation));
         return *widget_;
     }
+    bool pointsTo(const QObject* object) const { return object && widget_ == object; }
 
 private:
     QPointer<Widget> widget_{};

@@ -21,9 +21,6 @@ public:
     // The board held by this window's controls.
     pairing::PairingBoard& board();
 
-    // The one-line thanks that "Fermer" shows before the program ends.
-    static QString thanksNote();
-
     void Command3_Click();  // Reset
     void Command1_Click();  // Fermer
 

@@ -17,6 +17,13 @@ CheckBox& WidgetBoard::box(PhaseBox box, const char* operation) const {
     return boxes_[pairing::indexOf(box)](operation);
 }
 
+std::optional<PhaseBox> WidgetBoard::boxOf(const QObject* widget) const {
+    for (PhaseBox box : pairing::kAllBoxes)
+        if (boxes_[pairing::indexOf(box)].pointsTo(widget))
+            return box;
+    return std::nullopt;
+}
+
 pairing::BoxValue WidgetBoard::value(PhaseBox box) const {
     return this->box(box, "lecture de Value").value();
 }

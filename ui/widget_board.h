@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <array>
+#include <optional>
 
 #include "pairing/pairing_board.h"
 #include "ui/check_box.h"
@@ -24,6 +25,8 @@ public:
     void setAnswer(std::string_view text) override;
 
     CheckBox& box(pairing::PhaseBox box, const char* operation) const;
+    // The phase box that `widget` is, if it is one.
+    std::optional<pairing::PhaseBox> boxOf(const QObject* widget) const;
 
 private:
     std::array<Control<CheckBox>, pairing::kBoxCount> boxes_{};

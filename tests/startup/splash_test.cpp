@@ -89,7 +89,7 @@ private slots:
     }
 
     void pictureIsAnUncompressedBottomUpBitmap() {
-        QFile file(QStringLiteral(":/startup/gecko.bmp"));
+        QFile file(QStringLiteral(":/pictures/gecko.bmp"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QCOMPARE(bytes.size(), 53382);
@@ -180,10 +180,11 @@ private slots:
         QCOMPARE(box(splash.mainWindow(), "Check1")->value(), 0);
     }
 
-    void noTickIsHandledOnceTheProgramHasEnded() {
-        const ChildResult result = runChild(QStringLiteral("tick-after-end"));
+    void theEndLeavesNoWindowAndNoClock() {
+        const ChildResult result = runChild(QStringLiteral("end-after-hand-over"));
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out, QStringLiteral("no window after the end\nmain window existed\n"));
+        QCOMPARE(result.out, QStringLiteral("window left: no, Timer1 ticking: no\n"
+                                            "main window existed\n"));
     }
 
     void closingTheSplashFirstEndsTheProgramWithoutMainWindow() {

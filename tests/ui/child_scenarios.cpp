@@ -80,9 +80,9 @@ void pressReturnOn(QPushButton& button) {
 // Builds a control inside a container that the form does not have.
 int controlWithoutContainer() {
     QWidget form;
-    const ui::ControlDesign orphan{"Label9", ui::ControlKind::Label, "?", 0, 0, 150, 150, {}, {},
-                                   "Frame9"};
-    ui::buildForm(&form, ui::WindowDesign{"?", 1500, 1500}, {&orphan, 1});
+    const design::ControlDesign orphan{
+        .name = "Label9", .text = "?", .width = 150, .height = 150, .container = "Frame9"};
+    ui::buildForm(&form, design::WindowDesign{"?", 1500, 1500}, {&orphan, 1});
     return 0;
 }
 

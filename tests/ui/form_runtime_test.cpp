@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include "design/spoken_texts.h"
+#include "ui/form_design.h"
 #include "ui/form_runtime.h"
 #include "ui/main_window.h"
 
@@ -34,7 +36,7 @@ class FormRuntimeTest : public QObject {
 
 private slots:
     void thanksNoteIsOneLineOfFiftySixCharacters() {
-        const QString note = ui::Form3::thanksNote();
+        const QString note = ui::toQString(design::thanksNote());
         QCOMPARE(note.size(), 56);
         QVERIFY(!note.contains(QLatin1Char('\n')));
         QVERIFY(note.startsWith(QStringLiteral("Merci")));
@@ -64,7 +66,7 @@ private slots:
         QCOMPARE(result.exitStatus, QProcess::NormalExit);
         QCOMPARE(result.exitCode, 0);
         const QString expectedBox = QStringLiteral("box: Morvane 101 | %1 | %2 | %3\n")
-                                        .arg(ui::Form3::thanksNote())
+                                        .arg(ui::toQString(design::thanksNote()))
                                         .arg(int(QMessageBox::NoIcon))
                                         .arg(int(Qt::ApplicationModal));
         QCOMPARE(result.out,

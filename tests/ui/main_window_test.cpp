@@ -7,10 +7,10 @@
 #include <functional>
 #include <utility>
 
+#include "design/main_window_design.h"
 #include "ui/check_box.h"
 #include "ui/form_runtime.h"
 #include "ui/main_window.h"
-#include "ui/main_window_design.h"
 
 using pairing::PhaseBox;
 using ui::CheckBox;
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Morvane 101"));
         QCOMPARE(form.size(), QSize(665, 547));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 192, 192));
-        for (const ui::ControlDesign& design : ui::kMainWindowControls) {
+        for (const design::ControlDesign& design : design::kMainWindowControls) {
             auto* control = form.findChild<QWidget*>(qs(design.name));
             QVERIFY2(control, design.name.data());
             QCOMPARE(control->geometry(), QRect(design.left / 15, design.top / 15,
@@ -113,8 +113,9 @@ private slots:
         QCOMPARE(boxOn(form, PhaseBox::Check14)->text(), QStringLiteral("Het Albinos"));
         QCOMPARE(boxOn(form, PhaseBox::Check5)->palette().color(QPalette::WindowText),
                  QColor(0, 0, 192));
+        // The Het red, dark enough to be read on the grey.
         QCOMPARE(boxOn(form, PhaseBox::Check16)->palette().color(QPalette::WindowText),
-                 QColor(192, 0, 0));
+                 QColor(163, 0, 0));
         QCOMPARE(boxOn(form, PhaseBox::Check13)->y(), boxOn(form, PhaseBox::Check16)->y());
         // Disabled captions stay readable on the grey background.
         const QPalette disabled = boxOn(form, PhaseBox::Check3)->palette();
@@ -151,10 +152,10 @@ private slots:
         NotificationsHeard heard(spot);
         QCOMPARE(heard.takeAfter([&] { click(form, PhaseBox::Check1); }),
                  QStringList{QStringLiteral("Les autres phases de la femelle sont indisponibles "
-                                            "tant que Albinos est cochée.")});
+                                            "tant qu'Albinos est cochée.")});
         QCOMPARE(heard.takeAfter([&] { click(form, PhaseBox::Check14); }),
                  QStringList{QStringLiteral("50% Albinos et 50% Het Albinos. Les autres phases "
-                                            "du mâle sont indisponibles tant que Het Albinos "
+                                            "du mâle sont indisponibles tant qu'Het Albinos "
                                             "est cochée.")});
         QCOMPARE(
             heard.takeAfter([&] { click(form, PhaseBox::Check14); }),

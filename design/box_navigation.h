@@ -7,7 +7,7 @@
 
 #include "pairing/pairing_board.h"
 
-namespace ui {
+namespace design {
 
 enum class ArrowKey { Up, Down, Left, Right };
 
@@ -15,4 +15,4 @@ enum class ArrowKey { Up, Down, Left, Right };
 std::optional<pairing::PhaseBox> boxReachedBy(const pairing::PairingBoard& board,
                                               pairing::PhaseBox from, ArrowKey arrow);
 
-}  // namespace ui
+}  // namespace design

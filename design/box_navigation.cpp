@@ -1,6 +1,6 @@
-#include "ui/box_navigation.h"
+#include "design/box_navigation.h"
 
-namespace ui {
+namespace design {
 namespace {
 
 using pairing::PhaseBox;
@@ -54,4 +54,4 @@ std::optional<PhaseBox> boxReachedBy(const pairing::PairingBoard& board, PhaseBo
     return std::nullopt;
 }
 
-}  // namespace ui
+}  // namespace design

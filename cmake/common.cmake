@@ -1,0 +1,15 @@
+# What every build of this repository shares: the desktop and cross builds, and the
+# build-time tools configured alone for the build machine.
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+option(MORVANE_WERROR "Treat compiler warnings as errors" OFF)
+add_compile_options(-Wall -Wextra -Wpedantic)
+if(MORVANE_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+# The name of the menu entry and of the icons; where the build paints the icons.
+set(MORVANE_APP_ID fr.morvane.morvane101)
+set(MORVANE_ICON_ROOT ${PROJECT_BINARY_DIR}/icons)

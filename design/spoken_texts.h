@@ -1,0 +1,29 @@
+// What the windows say beyond their visible captions: each box's column and phase for a
+// screen reader, the announcements that follow a choice or a Reset, the thanks that
+// "Fermer" shows, and the report of a failed control access. UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "pairing/pairing_board.h"
+
+namespace design {
+
+// "Femelle : Albinos", "Mâle : Het Albinos".
+std::string spokenName(pairing::PhaseBox box);
+
+// Said after `box` changed and its click handling ran: the answer when there is one, then
+// what became of the other phases of its parent. Empty for a Value that is neither 0 nor 1.
+std::string announcementAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box);
+
+// Said after Reset.
+std::string_view announcementAfterReset();
+
+// The one-line thanks that "Fermer" shows before the program ends.
+std::string_view thanksNote();
+
+// The report of a failed access to `control`, while doing `operation`.
+std::string runTimeErrorMessage(std::string_view control, std::string_view operation);
+
+}  // namespace design
