@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 
+#include "design/main_window_design.h"
 #include "design/splash_design.h"
 #include "ui/form_design.h"
 #include "ui/form_runtime.h"
@@ -37,6 +38,21 @@ void Form1::Timer1_Timer() {
         });
     }
     mainWindow_->show();
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    // Started when the splash was made, the timer starts again once the splash is painted,
+    // which on a busy machine can come well after. A splash that is never painted (out of
+    // sight) still hands over two seconds after it was made. Meanwhile the main window's
+    // fonts are loaded, so that it paints as soon as it is shown.
+    if (!painted_) {
+        painted_ = true;
+        timer1_.start();
+        QMetaObject::invokeMethod(
+            this, [] { ui::loadFonts(design::kMainWindowDesign, design::kMainWindowControls); },
+            Qt::QueuedConnection);
+    }
+    QWidget::paintEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

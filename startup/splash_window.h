@@ -31,10 +31,13 @@ protected:
     // Closing the splash before the hand-over leaves no window: the program ends.
     // Later the splash is hidden and stays, whatever asks it to close.
     void closeEvent(QCloseEvent* event) override;
+    // The two seconds run from the moment the splash can be seen: its first paint.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QTimer timer1_{this};  // a child: the end of the program stops it
     QPointer<ui::Form3> mainWindow_{};
+    bool painted_{false};
 };
 
 }  // namespace startup

@@ -3,7 +3,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -24,6 +27,7 @@ QFont fontFor(const design::FontDesign& font, const QFont& fallback) {
     QFont qfont(toQString(font.family));
     qfont.setPixelSize(design::pointsToPixels(font.points));
     qfont.setBold(font.bold);
+    qfont.setStyleStrategy(QFont::NoFontMerging);
     return qfont;
 }
 
@@ -61,13 +65,13 @@ Qt::Alignment toQtAlignment(design::Alignment alignment) {
 // scaled to the density.
 QPixmap pictureFor(std::string_view name) {
     const QString path = QStringLiteral(":/pictures/") + toQString(name);
-    const QPixmap picture(path);
+    const QPixmap picture = QPixmap::fromImage(builtInImage(path));
     const qreal density = qApp->devicePixelRatio();
     if (density <= 1 || picture.isNull())
         return picture;
     QString twinPath = path;
     twinPath.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-    const QPixmap twin(twinPath);
+    const QPixmap twin = QPixmap::fromImage(builtInImage(twinPath));
     if (twin.isNull())
         return picture;
     QPixmap sharp =
@@ -153,6 +157,20 @@ QWidget* containerOf(QWidget* form, const ControlDesign& design) {
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void loadFonts(const design::WindowDesign& window,
+               std::span<const design::ControlDesign> controls) {
+    const QFont fallback = QApplication::font();
+    QFontMetrics(fontFor(window.defaultFont, fallback)).height();
+    for (const ControlDesign& design : controls)
+        QFontMetrics(fontFor(design.font, fallback)).height();
+}
+
+QImage builtInImage(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 QColor toQColor(design::Rgb colour) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <span>
@@ -18,7 +19,14 @@ namespace ui {
 void buildForm(QWidget* form, const design::WindowDesign& window,
                std::span<const design::ControlDesign> controls);
 
+// Loads the fonts of a window's design ahead of its first paint, which then comes sooner.
+void loadFonts(const design::WindowDesign& window, std::span<const design::ControlDesign> controls);
+
 QString toQString(std::string_view text);
 QColor toQColor(design::Rgb colour);
+
+// The built-in image at `path`, read in the format its name ends with: guessing the
+// format instead would load and ask every image plugin first.
+QImage builtInImage(const QString& path);
 
 }  // namespace ui

@@ -6,12 +6,14 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
 #include "design/spoken_texts.h"
+#include "ui/form_design.h"
 
 namespace ui {
 namespace {
@@ -22,7 +24,7 @@ QIcon windowIcon() {
     QIcon icon;
     QDirIterator files(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext())
-        icon.addFile(files.next());
+        icon.addPixmap(QPixmap::fromImage(builtInImage(files.next())));
     return icon;
 }
 
