@@ -22,11 +22,12 @@ class Failure(Exception):
 
 class Orca:
     """Reads what Orca says, in order: each expectation consumes the speech up to the line
-    that meets it."""
+    that meets it, and leaves the lines after it to the next."""
 
     def __init__(self):
         self.position = 0
         self.heard = []
+        self.unread = []
 
     def _new_speech(self):
         if not transcript_file.exists():
@@ -42,7 +43,9 @@ class Orca:
         """Waits until Orca says something containing `expected`; returns how long it took."""
         start = time.monotonic()
         while time.monotonic() - start < within:
-            for line in self._new_speech():
+            self.unread += self._new_speech()
+            while self.unread:
+                line = self.unread.pop(0)
                 self.heard.append(line)
                 if expected in line:
                     return time.monotonic() - start
