@@ -5,7 +5,9 @@
 namespace design {
 
 const ControlDesign* controlNamed(std::span<const ControlDesign> controls, std::string_view name) {
-    const auto found = std::ranges::find(controls, name, &ControlDesign::name);
+    const auto found =
+        std::find_if(controls.begin(), controls.end(),
+                     [name](const ControlDesign& control) { return control.name == name; });
     return found == controls.end() ? nullptr : &*found;
 }
 

@@ -40,21 +40,25 @@ std::string spokenName(pairing::PhaseBox box) {
            std::string(phaseCaption(box));
 }
 
-std::string announcementAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box) {
+std::string choicesAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box) {
     const std::string ofParent(spoken(pairing::parentOf(box)).ofParent);
     switch (board.value(box)) {
-        case pairing::kTicked: {
-            const std::string siblings = "Les autres phases " + ofParent +
-                                         " sont indisponibles tant " +
-                                         queBefore(phaseCaption(box)) + " est cochée.";
-            const std::string answer = board.answer();
-            return answer.empty() ? siblings : answer + ' ' + siblings;
-        }
+        case pairing::kTicked:
+            return "Les autres phases " + ofParent + " sont indisponibles tant " +
+                   queBefore(phaseCaption(box)) + " est cochée.";
         case pairing::kUnticked:
             return "Toutes les phases " + ofParent + " sont de nouveau disponibles.";
         default:
             return {};
     }
+}
+
+std::string announcementAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box) {
+    const std::string choices = choicesAfterClick(board, box);
+    const std::string answer = board.answer();
+    if (choices.empty() || answer.empty())
+        return choices;
+    return answer + ' ' + choices;
 }
 
 std::string_view announcementAfterReset() {

@@ -13,8 +13,12 @@ namespace design {
 // "Femelle : Albinos", "Mâle : Het Albinos".
 std::string spokenName(pairing::PhaseBox box);
 
+// What became of the other phases of `box`'s parent after `box` changed and its click
+// handling ran. Empty for a Value that is neither 0 nor 1.
+std::string choicesAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box);
+
 // Said after `box` changed and its click handling ran: the answer when there is one, then
-// what became of the other phases of its parent. Empty for a Value that is neither 0 nor 1.
+// what became of the choices. Empty when they are.
 std::string announcementAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box);
 
 // Said after Reset.

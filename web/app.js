@@ -1,26 +1,45 @@
-// Morvane 101 in the browser: the splash for two seconds, then the main view. Every tick
-// goes to the pairing board compiled from the desktop program's C++, and the page then
-// shows what the board holds: ticks, enabled boxes and the answer. No rule of the
-// pairings lives here.
+// Morvane 101 in the browser: the splash for two seconds, then the main view. Every tick,
+// Reset and arrow key goes to the pairing board compiled from the desktop program's C++,
+// and the page then shows what the board holds (ticks, enabled boxes, the answer) and says
+// what the designs say of it. No rule of the pairings and no sentence lives here.
 "use strict";
 
 const HAND_OVER_MS = 2000;
-// The main view paints at the frame after its timer, so the timer runs a frame short.
-const FRAME_MS = 16;
+const ARROWS = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight"]; // as the board numbers them
 
 const splash = document.getElementById("Form1");
 const mainView = document.getElementById("Form3");
 const answer = document.getElementById("answer");
+const announcer = document.getElementById("announcer");
 const boxes = [...mainView.querySelectorAll(".box input")];
 const boxNumber = (input) => Number(input.parentElement.id.slice("Check".length));
+const boxInput = (number) => document.querySelector(`#Check${number} input`);
 
-// The splash stays for two seconds from its first paint, which may be behind us already
-// (the site loads this script after it); the board's WebAssembly is compiled meanwhile.
-const splashPainted = new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)))
-  .then(() => performance.getEntriesByName("first-contentful-paint")[0]?.startTime ?? performance.now());
-const splashOver = splashPainted.then((paintedAt) => new Promise((resolve) =>
-  setTimeout(resolve, HAND_OVER_MS - FRAME_MS - (performance.now() - paintedAt))));
-const boardReady = splashPainted.then(() => createPairingBoard());
+// The splash is painted when its picture is, as the browser times it (which may be behind
+// us already: the site loads this script after it); where the browser cannot tell, at its
+// first paint of text, or now.
+function splashPaintedAt() {
+  const firstPaint = () => performance.getEntriesByName("first-contentful-paint")[0]?.startTime ?? performance.now();
+  if (!PerformanceObserver.supportedEntryTypes?.includes("element")) return Promise.resolve(firstPaint());
+  return new Promise((resolve) => {
+    new PerformanceObserver((entries) => {
+      const picture = entries.getEntries().find((entry) => entry.identifier === "Form1-Image2");
+      if (picture) resolve(picture.renderTime || picture.loadTime);
+    }).observe({ type: "element", buffered: true });
+    setTimeout(() => resolve(firstPaint()), HAND_OVER_MS); // a picture never painted
+  });
+}
+
+const splashOver = splashPaintedAt().then((paintedAt) => new Promise((resolve) =>
+  setTimeout(resolve, HAND_OVER_MS - (performance.now() - paintedAt))));
+const version = document.documentElement.dataset.version;
+const boardReady = new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)))
+  .then(() => createPairingBoard({ locateFile: (name) => `${name}?v=${version}` }));
+
+// A status region speaks each new text; the same text again is a new node, spoken again.
+function say(region, text) {
+  region.replaceChildren(document.createTextNode(text));
+}
 
 function render(board) {
   for (const input of boxes) {
@@ -34,8 +53,8 @@ function render(board) {
 function endProgram() {
   window.close(); // closes an installed app's window; a tab stays, so show it closed
   const closed = document.getElementById("closed");
-  closed.hidden = false;
   document.querySelector("main").replaceChildren(closed);
+  closed.hidden = false;
 }
 
 function start(board) {
@@ -43,11 +62,20 @@ function start(board) {
     input.addEventListener("change", () => {
       board._morvane_set_value(boxNumber(input), input.checked ? 1 : 0);
       render(board);
+      say(announcer, board.UTF8ToString(board._morvane_choices_after(boxNumber(input))));
+    });
+    input.addEventListener("keydown", (event) => {
+      const arrow = ARROWS.indexOf(event.key);
+      if (arrow < 0 || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+      event.preventDefault(); // at the edge the focus stays, and the page does not scroll
+      const reached = board._morvane_box_reached(boxNumber(input), arrow);
+      if (reached) boxInput(reached).focus();
     });
   }
   document.getElementById("Command3").addEventListener("click", () => {
     board._morvane_reset();
     render(board);
+    say(announcer, board.UTF8ToString(board._morvane_after_reset()));
   });
   const thanks = document.getElementById("thanks");
   document.getElementById("Command1").addEventListener("click", () => thanks.showModal());
@@ -58,7 +86,14 @@ function start(board) {
   document.getElementById("Command1").focus();
 }
 
-Promise.all([boardReady, splashOver]).then(([board]) => start(board));
+// An old browser, or a file cut short: the splash says so rather than stay.
+function cannotStart() {
+  say(document.getElementById("Form1-status"),
+    "Morvane 101 ne peut pas démarrer : ce navigateur n'a pas pu charger son moteur de calcul. " +
+    "Rechargez la page, ou ouvrez-la dans un navigateur récent.");
+}
+
+Promise.all([boardReady, splashOver]).then(([board]) => start(board), cannotStart);
 
 if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
   navigator.serviceWorker.register("sw.js");

@@ -1,23 +1,41 @@
-// Keeps the whole site, so that it opens and works offline after the first visit.
-const CACHE = "morvane101-@VERSION@";
+// Keeps the whole site, so that it opens and works offline after the first visit, one
+// version at a time: the files of a version are fetched fresh, kept together under its
+// name, and a page that started on a version is served that version's files until it is
+// reloaded, even once a newer version has come.
+const VERSION = "@VERSION@";
+const CACHE_PREFIX = "morvane101-";
 const SITE = [@FILES@];
+// The version before the newest stays for the pages still open on it.
+const VERSIONS_KEPT = 2;
 
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(SITE)));
+  event.waitUntil(caches.open(CACHE_PREFIX + VERSION).then((cache) =>
+    cache.addAll(SITE.map((url) => new Request(url, { cache: "reload" })))));
   self.skipWaiting();
 });
 
 self.addEventListener("activate", (event) => {
   event.waitUntil(
     caches.keys()
-      .then((names) => Promise.all(names.filter((n) => n !== CACHE).map((n) => caches.delete(n))))
+      .then((names) => {
+        // Oldest first, as they were made.
+        const older = names.filter((name) => name.startsWith(CACHE_PREFIX) && name !== CACHE_PREFIX + VERSION);
+        const stale = older.slice(0, Math.max(0, older.length - (VERSIONS_KEPT - 1)));
+        return Promise.all(stale.map((name) => caches.delete(name)));
+      })
       .then(() => self.clients.claim()),
   );
 });
 
+// A request names its page's version (?v=...); a page itself, and whatever names none, is
+// of the newest. A version no longer kept is not mixed with another: its requests fail.
 self.addEventListener("fetch", (event) => {
+  const url = new URL(event.request.url);
+  if (url.origin !== location.origin) return;
+  const version = url.searchParams.get("v") ?? VERSION;
+  url.search = "";
   event.respondWith(
-    caches.match(event.request, { ignoreSearch: true })
-      .then((kept) => kept || fetch(event.request)),
+    caches.match(url.href, { cacheName: CACHE_PREFIX + version })
+      .then((kept) => kept ?? (version === VERSION ? fetch(event.request) : Response.error())),
   );
 });

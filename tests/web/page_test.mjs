@@ -4,9 +4,10 @@
 //
 //   node page_test.mjs SITE_DIR SINGLE_FILE EXPECTED_OUTCOMES.tsv
 import assert from "node:assert/strict";
-import { readFileSync, createReadStream, existsSync } from "node:fs";
+import { cpSync, createReadStream, existsSync, mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { createServer } from "node:http";
 import { createRequire } from "node:module";
+import { tmpdir } from "node:os";
 import { extname, join } from "node:path";
 import { test, before, after } from "node:test";
 import { pathToFileURL } from "node:url";
@@ -22,11 +23,12 @@ const sheet = readFileSync(sheetFile, "utf8").split("\n")
   .map((line) => { const [female, male, last, text] = line.split("\t"); return { female, male, last, text }; });
 
 let server, origin, browser;
+let servedDir = siteDir; // what the server serves: the site, or an updated copy of it
 
 before(async () => {
   server = createServer((request, response) => {
-    const path = join(siteDir, new URL(request.url, "http://x").pathname.replace(/\/$/, "/index.html"));
-    if (!path.startsWith(siteDir) || !existsSync(path)) { response.writeHead(404).end(); return; }
+    const path = join(servedDir, new URL(request.url, "http://x").pathname.replace(/\/$/, "/index.html"));
+    if (!path.startsWith(servedDir) || !existsSync(path)) { response.writeHead(404).end(); return; }
     response.writeHead(200, { "Content-Type": TYPES[extname(path)] ?? "application/octet-stream" });
     createReadStream(path).pipe(response);
   });
@@ -69,6 +71,7 @@ const state = (page) => page.evaluate(() => ({
   disabled: [...document.querySelectorAll(".box input:disabled")].map((i) => i.parentElement.id),
 }));
 const clickBox = (page, box) => page.click(`#${box} input`);
+const announced = (page) => page.$eval("#announcer", (e) => e.textContent);
 
 async function axeViolations(page) {
   await page.addScriptTag({ content: axeSource });
@@ -81,7 +84,7 @@ test("the splash shows, then the main view with the focus on Fermer", async () =
   const splash = await page.evaluate(() => ({
     shown: !document.getElementById("Form1").hidden,
     main: document.getElementById("Form3").hidden,
-    lines: [...document.querySelectorAll("#Form1 p")].map((p) => p.textContent),
+    lines: [...document.querySelectorAll("#Form1 p.control")].map((p) => p.textContent),
     picture: document.getElementById("Form1-Image2").naturalWidth,
   }));
   assert.deepEqual(splash, {
@@ -117,16 +120,21 @@ test("a tick disables the other phases of its parent; untick and Reset clear", a
   const page = await open(`${origin}/`);
   await mainViewShown(page);
   await clickBox(page, "Check1");
+  assert.equal(await announced(page), "Les autres phases de la femelle sont indisponibles tant qu'Albinos est cochée.");
   await clickBox(page, "Check14");
   let now = await state(page);
   assert.equal(now.answer, "50% Albinos et 50% Het Albinos.");
   assert.equal(now.disabled.length, 16);
+  assert.equal(await announced(page), "Les autres phases du mâle sont indisponibles tant qu'Het Albinos est cochée.");
   await clickBox(page, "Check14");
   now = await state(page);
   assert.deepEqual([now.answer, now.disabled.length], ["", 8]);
+  assert.equal(await announced(page), "Toutes les phases du mâle sont de nouveau disponibles.");
   await clickBox(page, "Check4");
   await page.click("#Command3");
   assert.deepEqual(await state(page), { answer: "", ticked: [], disabled: [] });
+  assert.equal(await announced(page), "Toutes les phases ont été décochées et le résultat effacé.");
+  assert.equal(await page.$eval("#announcer", (e) => e.getAttribute("role")), "status");
   await page.close();
 });
 
@@ -179,10 +187,13 @@ for (const dismissal of ["OK", "Enter", "Escape"]) {
     await mainViewShown(page);
     await page.click("#Command1");
     assert.equal(await page.$eval("#thanks", (d) => d.open), true);
-    assert.match(await page.$eval("#thanks-text", (e) => e.textContent), /^Merci/);
+    // Screen readers read an alert dialog as it opens: its name is the note.
+    const dialog = (await page.accessibility.snapshot()).children.find((n) => n.role === "alertdialog");
+    assert.match(dialog?.name ?? "", /^Merci à Lucien Arvel/);
     if (dismissal === "OK") await page.click("#thanks-ok");
     else await page.keyboard.press(dismissal);
     await page.waitForSelector("#closed:not([hidden])");
+    assert.equal(await page.$eval("#closed", (e) => e.getAttribute("role")), "alert");
     assert.equal(await page.evaluate(() => document.querySelectorAll("input, button, dialog").length), 0);
     assert.deepEqual(page.problems, []);
     await page.close();
@@ -232,5 +243,97 @@ test("on a 360 px screen nothing is cut off and every target is at least 24 px",
   await clickBox(page, "Check13");
   await clickBox(page, "Check15");
   assert.match((await state(page)).answer, /^25% Régulier/);
+  await page.close();
+});
+
+test("the arrow keys move among the enabled boxes as on the desktop", async () => {
+  const page = await open(`${origin}/`);
+  await mainViewShown(page);
+  const rows = [
+    // ticked first, from, keys, reached
+    [[], "Check17", ["ArrowDown"], "Check1"],
+    [[], "Check10", ["ArrowDown", "ArrowDown"], "Check15"],
+    [[], "Check18", ["ArrowUp"], "Check18"],
+    [[], "Check5", ["ArrowRight"], "Check6"],
+    [[], "Check2", ["ArrowRight"], "Check2"],
+    [["Check9"], "Check2", ["ArrowLeft"], "Check9"],
+  ];
+  for (const [ticked, from, keys, reached] of rows) {
+    await page.click("#Command3");
+    for (const box of ticked) await clickBox(page, box);
+    await page.focus(`#${from} input`);
+    for (const key of keys) await page.keyboard.press(key);
+    assert.equal(await page.evaluate(() => document.activeElement.parentElement.id), reached,
+      `${keys.join(" ")} from ${from}`);
+  }
+  assert.deepEqual((await state(page)).ticked, ["Check9"]); // moved, never ticked
+  await page.close();
+});
+
+test("a WebAssembly that cannot be compiled is said on the splash", async () => {
+  const context = await browser.createBrowserContext(); // no service worker of the others
+  const page = await context.newPage();
+  await page.setRequestInterception(true);
+  page.on("request", (request) => (request.url().includes("morvane101.wasm")
+    ? request.respond({ status: 200, contentType: "application/wasm", body: "not WebAssembly" })
+    : request.continue()));
+  await page.goto(`${origin}/`);
+  await page.waitForFunction(() => document.getElementById("Form1-status").textContent !== "");
+  const splash = await page.evaluate(() => ({
+    said: document.getElementById("Form1-status").textContent,
+    role: document.getElementById("Form1-status").getAttribute("role"),
+    shown: !document.getElementById("Form1").hidden,
+  }));
+  assert.match(splash.said, /^Morvane 101 ne peut pas démarrer/);
+  assert.deepEqual([splash.role, splash.shown], ["status", true]);
+  await context.close();
+});
+
+test("a service worker update never mixes two versions", async () => {
+  const page = await open(`${origin}/`);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  const first = await page.evaluate(() => document.documentElement.dataset.version);
+  // The next build: a changed script, under a version of its own.
+  const next = "next00000000";
+  const updated = mkdtempSync(join(tmpdir(), "site-next-"));
+  cpSync(siteDir, updated, { recursive: true });
+  writeFileSync(join(updated, "app.js"), `${readFileSync(join(siteDir, "app.js"), "utf8")}\n// next\n`);
+  for (const name of ["index.html", "sw.js"])
+    writeFileSync(join(updated, name), readFileSync(join(siteDir, name), "utf8").replaceAll(first, next));
+  servedDir = updated;
+  try {
+    const other = await open(`${origin}/`);
+    await other.evaluate(async () => {
+      const registration = await navigator.serviceWorker.ready;
+      await registration.update();
+      const worker = registration.installing ?? registration.waiting;
+      await new Promise((resolve) => {
+        if (!worker || worker.state === "activated") resolve();
+        worker?.addEventListener("statechange", () => worker.state === "activated" && resolve());
+      });
+    });
+    const script = (version) => page.evaluate(async (v) => (await fetch(`app.js?v=${v}`)).text(), version);
+    assert.ok(!(await script(first)).includes("// next"), "the first page keeps its version");
+    assert.ok((await script(next)).includes("// next"));
+    await page.reload();
+    assert.equal(await page.evaluate(() => document.documentElement.dataset.version), next);
+    await other.close();
+  } finally {
+    servedDir = siteDir;
+  }
+  await page.close();
+});
+
+test("where the screen has room the design is shown larger, as one", async () => {
+  const page = await open(`${origin}/`, { width: 1280, height: 960 });
+  await mainViewShown(page);
+  const size = await page.evaluate(() => ({
+    window: document.getElementById("Form3").getBoundingClientRect().width,
+    box: document.getElementById("Check5").getBoundingClientRect().height,
+  }));
+  assert.ok(size.window >= 665 * 1.25 && size.box >= 25 * 1.25, JSON.stringify(size));
+  assert.deepEqual(await axeViolations(page), []);
   await page.close();
 });
