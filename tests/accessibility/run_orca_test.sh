@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Runs the program under the real screen reader Orca, headless: Xvfb, a private D-Bus
+# Runs a session under the real screen reader Orca, headless: Xvfb, a private D-Bus
 # session, the AT-SPI bus, a window manager, and speech-dispatcher speaking French through
 # espeak-ng into a null sound device. A private HOME keeps every setting out of the user's.
-#   run_orca_test.sh PROGRAM SCENARIO
+#   run_orca_test.sh PROGRAM_OR_SITE SCENARIO
 set -euo pipefail
 program=$1
 scenario=$2

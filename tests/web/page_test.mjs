@@ -173,10 +173,8 @@ test("screen readers hear the boxes by parent and phase, and the answer as a sta
   const boxes = nodes.filter((n) => n.role === "checkbox").map((n) => n.name);
   assert.equal(boxes.length, 18);
   for (const name of ["Femelle : Albinos", "Mâle : Het Patternless", "Femelle : Régulier"]) assert.ok(boxes.includes(name), name);
-  const status = nodes.find((n) => n.role === "status");
-  assert.ok(status, "a status region");
-  assert.equal(await page.$eval("#answer", (e) => e.getAttribute("role")), "status");
-  assert.ok(JSON.stringify(status).includes("100% Patternless."));
+  const statuses = nodes.filter((n) => n.role === "status").map((n) => JSON.stringify(n));
+  assert.ok(statuses.some((status) => status.includes("100% Patternless.")), "the answer as a status");
   assert.ok(nodes.some((n) => n.role === "button" && n.name === "Fermer"));
   await page.close();
 });

@@ -1,0 +1,103 @@
+"""What the Orca sessions share: Orca started with its speech readable as it comes, keys
+sent as a user types them, and each step checked against what Orca says next. A session
+runs inside run_orca_test.sh (Xvfb, a private D-Bus session, speech-dispatcher)."""
+import os
+import re
+import signal
+import subprocess
+import time
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{.*\}$")
+
+
+class Failure(Exception):
+    pass
+
+
+class Orca:
+    """Reads what Orca says, in order: each expectation consumes the speech up to the line
+    that meets it, and leaves the lines after it to the next."""
+
+    def __init__(self, transcript_file):
+        self.transcript_file = transcript_file
+        self.position = 0
+        self.heard = []
+        self.unread = []
+
+    def _new_speech(self):
+        if not self.transcript_file.exists():
+            return []
+        with open(self.transcript_file, encoding="utf-8", errors="replace") as transcript:
+            transcript.seek(self.position)
+            text = transcript.read()
+        complete = text[: text.rfind("\n") + 1]
+        self.position += len(complete.encode("utf-8"))
+        return [m.group(1) for m in map(SPEECH.search, complete.splitlines()) if m]
+
+    def says(self, expected, within):
+        """Waits until Orca says something containing `expected`; returns how long it took."""
+        start = time.monotonic()
+        while time.monotonic() - start < within:
+            self.unread += self._new_speech()
+            while self.unread:
+                line = self.unread.pop(0)
+                self.heard.append(line)
+                if expected in line:
+                    return time.monotonic() - start
+            time.sleep(0.02)
+        raise Failure(f"Orca did not say {expected!r} within {within} s; "
+                      f"it said {self.heard[-6:]}")
+
+
+class Desktop:
+    """The AT-SPI bus, a window manager and Orca, then the programs of a session; all of them
+    are killed at the end (Orca ignores SIGTERM)."""
+
+    def __init__(self, scratch):
+        self.scratch = scratch
+        self.children = []
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "at-spi.log")
+        self.start(["openbox"], "openbox.log")
+        transcript = scratch / "orca.out"
+        self.start(["/usr/bin/python3", str(HERE / "line_buffered_orca.py"), str(transcript)],
+                   "orca.log")
+        self.orca = Orca(transcript)
+        self.orca.says("", within=30)  # Orca's greeting: it is listening
+
+    def start(self, command, log_name, **kwargs):
+        log = open(self.scratch / log_name, "w")
+        child = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT,
+                                 stdin=subprocess.DEVNULL, **kwargs)
+        self.children.append(child)
+        return child
+
+    def step(self, keys, expected, within=5.0):
+        """Types `keys`, then waits for Orca to say `expected`."""
+        for name in keys:
+            subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        took = self.orca.says(expected, within)
+        print(f"  {'+'.join(keys) or 'start':<12} {took * 1000:5.0f} ms  {expected}")
+
+    def close(self):
+        for child in reversed(self.children):
+            if child.poll() is None:
+                os.kill(child.pid, signal.SIGKILL)
+                child.wait()
+
+
+def run(scratch, session):
+    """Runs `session(desktop)` and prints PASS or FAIL; the exit status to return."""
+    desktop = None
+    try:
+        desktop = Desktop(scratch)
+        session(desktop)
+        print("PASS")
+        return 0
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        return 1
+    finally:
+        if desktop:
+            desktop.close()
