@@ -27,6 +27,9 @@ QFont fontFor(const design::FontDesign& font, const QFont& fallback) {
     QFont qfont(toQString(font.family));
     qfont.setPixelSize(design::pointsToPixels(font.points));
     qfont.setBold(font.bold);
+    // The designs' texts are French in Latin letters, which their fonts all have: looking
+    // up fallback fonts, a sort of every installed font per family, would only slow the
+    // first paint.
     qfont.setStyleStrategy(QFont::NoFontMerging);
     return qfont;
 }
