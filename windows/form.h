@@ -1,0 +1,55 @@
+// A window built from its design in one pass, on plain Win32 controls: BUTTON check boxes,
+// push buttons and group box, STATIC labels and picture. Places, sizes and fonts are the
+// design's twips and points at the window's dots per inch. Controls are reached by their
+// design names; a name the window lacks is a run-time error.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "design/form_design.h"
+
+namespace win {
+
+class Form {
+public:
+    Form(const design::WindowDesign& window, std::span<const design::ControlDesign> controls);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    HWND handle() const { return window_; }
+    // The control called `name`, for `operation`.
+    HWND control(std::string_view name, const char* operation) const;
+    // The design of the control `handle`, if it is one of this window's.
+    const design::ControlDesign* designOf(HWND handle) const;
+
+    // Shows a hidden window with the focus on its first control; a visible one stays as it is.
+    void show();
+    void hide();
+
+protected:
+    // What the window does beyond what every form does; unhandled, DefWindowProc.
+    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // A control told of an event (WM_COMMAND): a click, mostly.
+    virtual void onCommand(const design::ControlDesign&, WORD) {}
+
+private:
+    static LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT colours(HDC dc, HWND control);
+    void createControls(int dotsPerInch);
+
+    const design::WindowDesign& design_;
+    std::span<const design::ControlDesign> controlDesigns_;
+    HWND window_{nullptr};
+    std::vector<HWND> controls_{};  // in design order
+    std::vector<HFONT> fonts_{};
+    std::vector<HBITMAP> pictures_{};
+    std::vector<HBRUSH> controlBackgrounds_{};  // in design order; null: the window's
+    HBRUSH background_{nullptr};
+};
+
+}  // namespace win
