@@ -9,8 +9,6 @@
 namespace win {
 namespace {
 
-constexpr wchar_t kFormClass[] = L"MorvaneForm";
-
 COLORREF toColorRef(design::Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
@@ -83,20 +81,6 @@ ControlClass classOf(const design::ControlDesign& control) {
     return {L"STATIC", 0};
 }
 
-void registerFormClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"APPICON");
-        windowClass.lpszClassName = kFormClass;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-}
-
 int screenDotsPerInch() {
     HDC screen = GetDC(nullptr);
     const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
@@ -106,9 +90,22 @@ int screenDotsPerInch() {
 
 }  // namespace
 
+void Form::registerClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &Form::windowProcedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kFormClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
 Form::Form(const design::WindowDesign& window, std::span<const design::ControlDesign> controls)
     : design_(window), controlDesigns_(controls) {
-    registerFormClass();
+    registerClass();
     const int dotsPerInch = screenDotsPerInch();
     background_ = window.background ? CreateSolidBrush(toColorRef(*window.background))
                                     : GetSysColorBrush(COLOR_BTNFACE);
@@ -118,9 +115,7 @@ Form::Form(const design::WindowDesign& window, std::span<const design::ControlDe
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     window_ = CreateWindowExW(0, kFormClass, widened(window.caption).c_str(), kStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::windowProcedure));
+                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
     createControls(dotsPerInch);
 }
 
@@ -230,6 +225,13 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The form comes with the window's creation, and stays with the window.
+    if (message == WM_NCCREATE) {
+        auto* creation = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* created = static_cast<Form*>(creation->lpCreateParams);
+        created->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!form)
         return DefWindowProcW(window, message, wParam, lParam);

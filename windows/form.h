@@ -14,6 +14,9 @@
 
 namespace win {
 
+// The window class of every form: how other programs, and the end of this one, find them.
+inline constexpr wchar_t kFormClass[] = L"MorvaneForm";
+
 class Form {
 public:
     Form(const design::WindowDesign& window, std::span<const design::ControlDesign> controls);
@@ -38,6 +41,7 @@ protected:
     virtual void onCommand(const design::ControlDesign&, WORD) {}
 
 private:
+    static void registerClass();
     static LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT colours(HDC dc, HWND control);
     void createControls(int dotsPerInch);

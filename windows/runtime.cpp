@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <iterator>
+#include <string_view>
 
 #include "design/spoken_texts.h"
+#include "windows/form.h"
 #include "windows/text.h"
 
 namespace win {
@@ -22,11 +25,14 @@ void showMessage(std::string_view text) {
 }
 
 void endProgram() {
-    // The windows go, and with them their timers: nothing is left to show or to tick.
+    // The forms go, and with them their timers: nothing is left to show or to tick.
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM) {
-            DestroyWindow(window);
+            wchar_t className[32]{};
+            GetClassNameW(window, className, int(std::size(className)));
+            if (std::wstring_view(className) == kFormClass)
+                DestroyWindow(window);
             return TRUE;
         },
         0);
