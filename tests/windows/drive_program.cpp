@@ -188,6 +188,26 @@ int wmain(int argc, wchar_t* argv[]) {
     expect(within(2s, [&] { return focusOf(form) == controlOf(form, "Command1"); }),
            "the focus opens on Fermer");
     expect(fresh(form), "the main window opens fresh");
+    RECT client;
+    GetClientRect(form, &client);
+    expect(client.right == 665 && client.bottom == 547, "the main window is 665 x 547 at 96 dpi");
+
+    // Closed through its title bar, it comes back fresh within two seconds.
+    click(boxOf(form, pairing::PhaseBox::Check1));
+    const auto closedAt = Clock::now();
+    PostMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+    HWND reopened = nullptr;
+    expect(within(3s,
+                  [&] {
+                      const auto shown = visibleForms();
+                      return shown.size() == 1 && shown[0] != form && (reopened = shown[0]);
+                  }),
+           "a main window closed through its frame comes back");
+    expect(Clock::now() - closedAt <= 2100ms, "it comes back within two seconds");
+    if (!reopened)
+        return 1;
+    form = reopened;
+    expect(within(2s, [&] { return fresh(form); }), "it comes back fresh");
 
     // Every pairing, box clicked last, by real clicks.
     HWND reset = controlOf(form, "Command3");
