@@ -59,12 +59,27 @@ class Desktop:
         self.scratch = scratch
         self.children = []
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "at-spi.log")
-        self.start(["openbox"], "openbox.log")
+        self._start_window_manager()
         transcript = scratch / "orca.out"
         self.start(["/usr/bin/python3", str(HERE / "line_buffered_orca.py"), str(transcript)],
                    "orca.log")
         self.orca = Orca(transcript)
         self.orca.says("", within=30)  # Orca's greeting: it is listening
+
+    def _start_window_manager(self, tries=3):
+        """Until a window manager runs, a new window may never be given the focus, and then
+        Orca has nothing to say of it. Openbox now and then fails to open a display that
+        has just started: it is started again."""
+        for attempt in range(tries):
+            openbox = self.start(["openbox"], f"openbox-{attempt}.log")
+            start = time.monotonic()
+            while openbox.poll() is None and time.monotonic() - start < 10:
+                check = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                       capture_output=True, text=True)
+                if "window id" in check.stdout:
+                    return
+                time.sleep(0.05)
+        raise Failure("the window manager did not start")
 
     def start(self, command, log_name, **kwargs):
         log = open(self.scratch / log_name, "w")

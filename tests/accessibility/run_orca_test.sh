@@ -20,10 +20,8 @@ printf 'pcm.!default { type null }\nctl.!default { type null }\n' >"$HOME/.asoun
   printf 'AudioOutputMethod "alsa"\nDefaultModule espeak-ng\nDefaultLanguage "fr"\n'
 } >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 
-exec {display_fd}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-read -r -u "$display_fd" display_number
-export DISPLAY=":$display_number"
+source "$(dirname "$0")/../xvfb.sh"
+start_xvfb
 
 status=0
 dbus-run-session -- /usr/bin/python3 "$scenario" "$program" "$scratch" 2>"$scratch/session.log" ||
@@ -33,7 +31,7 @@ dbus-run-session -- /usr/bin/python3 "$scenario" "$program" "$scratch" 2>"$scrat
 for pid_file in "$XDG_RUNTIME_DIR"/speech-dispatcher/pid/*.pid; do
   [ -e "$pid_file" ] && kill -KILL "$(cat "$pid_file")" 2>/dev/null || true
 done
-kill "$xvfb_pid" 2>/dev/null || true
+stop_xvfb
 if [ "$status" -ne 0 ]; then
   echo "== The session's errors"
   cat "$scratch/session.log"

@@ -7,11 +7,9 @@ program=$1
 client=$2
 
 export XDG_RUNTIME_DIR=$(mktemp -d)
-exec {display_fd}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-read -r -u "$display_fd" display_number
-export DISPLAY=":$display_number"
+source "$(dirname "$0")/../xvfb.sh"
+start_xvfb
+trap 'stop_xvfb; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 dbus-run-session -- bash -euo pipefail -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &

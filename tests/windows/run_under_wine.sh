@@ -4,10 +4,8 @@
 #   run_under_wine.sh PROGRAM.exe [ARGUMENTS...]
 set -euo pipefail
 
-exec {display_fd}< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
-read -r -u "$display_fd" display_number
-export DISPLAY=":$display_number"
+source "$(dirname "$0")/../xvfb.sh"
+start_xvfb
+trap 'wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine "$@"
