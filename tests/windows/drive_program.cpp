@@ -16,6 +16,7 @@
 #include "design/main_window_design.h"
 #include "design/spoken_texts.h"
 #include "pairing/phase_catalogue.h"
+#include "windows/text.h"
 
 namespace {
 
@@ -42,19 +43,10 @@ bool within(std::chrono::milliseconds limit, const std::function<bool()>& condit
     return true;
 }
 
-std::string narrowed(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string utf8(size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), utf8.data(), size, nullptr,
-                        nullptr);
-    return utf8;
-}
-
 std::string textOf(HWND window) {
     wchar_t text[512]{};
     SendMessageW(window, WM_GETTEXT, WPARAM(std::size(text)), LPARAM(text));
-    return narrowed(text);
+    return win::narrowed(text);
 }
 
 // The visible top-level windows of the program's class with its caption.
@@ -65,6 +57,16 @@ std::vector<HWND> visibleForms() {
         if (IsWindowVisible(window))
             forms.push_back(window);
     return forms;
+}
+
+// The one visible form, once it is another than `previous`; null if none comes in time.
+HWND formReplacing(HWND previous, std::chrono::milliseconds limit) {
+    HWND replacing = nullptr;
+    within(limit, [&] {
+        const auto shown = visibleForms();
+        return shown.size() == 1 && shown[0] != previous && (replacing = shown[0]);
+    });
+    return replacing;
 }
 
 // A control of the main window by its design name: the program numbers them in design order.
@@ -159,7 +161,7 @@ int wmain(int argc, wchar_t* argv[]) {
         std::printf("usage: drive_program PROGRAM.exe EXPECTED_OUTCOMES.tsv\n");
         return 2;
     }
-    const std::vector<Row> sheet = outcomeSheet(narrowed(argv[2]).c_str());
+    const std::vector<Row> sheet = outcomeSheet(win::narrowed(argv[2]).c_str());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION program{};
@@ -175,13 +177,8 @@ int wmain(int argc, wchar_t* argv[]) {
     expect(within(10s, [&] { return visibleForms().size() == 1 && (splash = visibleForms()[0]); }),
            "the splash appears");
     const auto splashShown = Clock::now();
-    HWND form = nullptr;
-    expect(within(5s,
-                  [&] {
-                      const auto shown = visibleForms();
-                      return shown.size() == 1 && shown[0] != splash && (form = shown[0]);
-                  }),
-           "the main window replaces the splash");
+    HWND form = formReplacing(splash, 5s);
+    expect(form != nullptr, "the main window replaces the splash");
     expect(Clock::now() - splashShown >= 1900ms, "the splash stays two seconds");
     if (!form)
         return 1;
@@ -196,13 +193,8 @@ int wmain(int argc, wchar_t* argv[]) {
     click(boxOf(form, pairing::PhaseBox::Check1));
     const auto closedAt = Clock::now();
     PostMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0);
-    HWND reopened = nullptr;
-    expect(within(3s,
-                  [&] {
-                      const auto shown = visibleForms();
-                      return shown.size() == 1 && shown[0] != form && (reopened = shown[0]);
-                  }),
-           "a main window closed through its frame comes back");
+    HWND reopened = formReplacing(form, 3s);
+    expect(reopened != nullptr, "a main window closed through its frame comes back");
     expect(Clock::now() - closedAt <= 2100ms, "it comes back within two seconds");
     if (!reopened)
         return 1;
