@@ -3,7 +3,8 @@
 # -DMORVANE_NATIVE_BUILD=<dir> (quicker when there is one), or else are built for the
 # build machine here, as a project of their own. Either way this defines:
 #   host_make_web_design, host_make_icons   imported executables
-#   MORVANE_HOST_ICON_ROOT                  where the icons are painted (icons/hicolor/...)
+#   MORVANE_HOST_ICON_ROOT                  where the icons are painted (icons/hicolor/...,
+#                                           and all sizes in one Windows icon)
 #   host_tools                              the target that makes all of them
 set(MORVANE_NATIVE_BUILD "" CACHE PATH "A native build of this repository whose tools to use")
 
@@ -24,6 +25,7 @@ else()
     list(APPEND byproducts
          ${MORVANE_HOST_ICON_ROOT}/hicolor/${size}x${size}/apps/${MORVANE_APP_ID}.png)
   endforeach()
+  list(APPEND byproducts ${MORVANE_HOST_ICON_ROOT}/${MORVANE_APP_ID}.ico)
   # No toolchain file and no cross compiler: the build machine's own.
   ExternalProject_Add(host_tools
     SOURCE_DIR ${PROJECT_SOURCE_DIR}/tools

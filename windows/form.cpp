@@ -1,61 +1,22 @@
 #include "windows/form.h"
 
-#include <algorithm>
-#include <array>
+#include <commctrl.h>
 
+#include <algorithm>
+
+#include "windows/accessibility.h"
+#include "windows/check_box_drawing.h"
+#include "windows/fonts.h"
 #include "windows/runtime.h"
 #include "windows/text.h"
 
 namespace win {
 namespace {
 
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
 COLORREF toColorRef(design::Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
-}
-
-struct FontFamily {
-    std::string_view design;
-    const wchar_t* windows;
-};
-
-// Fonts that every Windows 10 and 11 has. MS Sans Serif, a bitmap font, has its TrueType
-// twin; Liberation Sans was made to the metrics of Arial. There is no narrow Arial without
-// Office: the boxes take Arial and fit their captions to their room (fittedFont).
-constexpr std::array<FontFamily, 3> kFontFamilies{{
-    {"MS Sans Serif", L"Microsoft Sans Serif"},
-    {"Liberation Sans", L"Arial"},
-    {"Liberation Sans Narrow", L"Arial"},
-}};
-
-HFONT createFont(const design::FontDesign& font, int pixelHeight) {
-    const auto family = std::find_if(kFontFamilies.begin(), kFontFamilies.end(),
-                                     [&](const FontFamily& f) { return f.design == font.family; });
-    return CreateFontW(-pixelHeight, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS,
-                       family != kFontFamilies.end() ? family->windows : L"Microsoft Sans Serif");
-}
-
-// The font of a check box, made smaller where its caption and the check would not fit in
-// the box as the system draws them, whatever font the system gave for the one asked.
-HFONT fittedFont(const design::FontDesign& font, int pixelHeight, HWND box, int width) {
-    HFONT fitted = createFont(font, pixelHeight);
-    HDC dc = GetDC(box);
-    wchar_t text[64]{};
-    GetWindowTextW(box, text, int(std::size(text)));
-    const int room = width - GetSystemMetrics(SM_CXMENUCHECK) - GetSystemMetrics(SM_CXEDGE) * 2;
-    for (int height = pixelHeight; height > 6; --height) {
-        const HGDIOBJ previous = SelectObject(dc, fitted);
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text, int(wcslen(text)), &extent);
-        SelectObject(dc, previous);
-        if (extent.cx <= room)
-            break;
-        DeleteObject(fitted);
-        fitted = createFont(font, height - 1);
-    }
-    ReleaseDC(box, dc);
-    return fitted;
 }
 
 struct ControlClass {
@@ -81,11 +42,41 @@ ControlClass classOf(const design::ControlDesign& control) {
     return {L"STATIC", 0};
 }
 
-int screenDotsPerInch() {
+// The picture's resource drawn at `scale` times its size: "gecko.bmp" -> "gecko@2x.bmp".
+std::wstring resourceAtScale(std::string_view name, int scale) {
+    if (scale == 1)
+        return widened(name);
+    const size_t dot = name.rfind('.');
+    return widened(name.substr(0, dot)) + L"@" + std::to_wstring(scale) + L"x" +
+           widened(name.substr(dot));
+}
+
+SIZE sizeOf(HBITMAP bitmap) {
+    BITMAP facts{};
+    GetObjectW(bitmap, sizeof facts, &facts);
+    return {facts.bmWidth, facts.bmHeight};
+}
+
+// `picture` brought to `width` x `height` pixels, averaging where it shrinks.
+HBITMAP resized(HBITMAP picture, int width, int height) {
+    const SIZE size = sizeOf(picture);
+    if (size.cx == width && size.cy == height)
+        return picture;
     HDC screen = GetDC(nullptr);
-    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+    HBITMAP result = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previousFrom = SelectObject(from, picture);
+    const HGDIOBJ previousTo = SelectObject(to, result);
+    SetStretchBltMode(to, HALFTONE);
+    SetBrushOrgEx(to, 0, 0, nullptr);
+    StretchBlt(to, 0, 0, width, height, from, 0, 0, size.cx, size.cy, SRCCOPY);
+    SelectObject(from, previousFrom);
+    SelectObject(to, previousTo);
+    DeleteDC(from);
+    DeleteDC(to);
     ReleaseDC(nullptr, screen);
-    return dotsPerInch;
+    DeleteObject(picture);
+    return result;
 }
 
 }  // namespace
@@ -96,6 +87,7 @@ void Form::registerClass() {
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = &Form::windowProcedure;
         windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = kFormClass;
         return RegisterClassExW(&windowClass) != 0;
@@ -104,80 +96,134 @@ void Form::registerClass() {
 }
 
 Form::Form(const design::WindowDesign& window, std::span<const design::ControlDesign> controls)
-    : design_(window), controlDesigns_(controls) {
+    : design_(window),
+      controlDesigns_(controls),
+      controls_(controls.size()),
+      fonts_(controls.size()),
+      pictures_(controls.size()),
+      controlBackgrounds_(controls.size()) {
     registerClass();
-    const int dotsPerInch = screenDotsPerInch();
     background_ = window.background ? CreateSolidBrush(toColorRef(*window.background))
                                     : GetSysColorBrush(COLOR_BTNFACE);
-    constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame{0, 0, design::twipsToPixels(window.clientWidth, dotsPerInch),
-               design::twipsToPixels(window.clientHeight, dotsPerInch)};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    window_ = CreateWindowExW(0, kFormClass, widened(window.caption).c_str(), kStyle, CW_USEDEFAULT,
-                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    createControls(dotsPerInch);
+    for (size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].background)
+            controlBackgrounds_[i] = CreateSolidBrush(toColorRef(*controls[i].background));
+    CreateWindowExW(0, kFormClass, widened(window.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    createControls();
+    if (const design::ControlDesign* describing =
+            design::controlNamed(controls, window.describedBy))
+        describe(window_, describing->text);
+    layOut(int(GetDpiForWindow(window_)));
 }
 
 Form::~Form() {
     if (IsWindow(window_)) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        for (HWND control : controls_)
+            forgetAnnotations(control);
+        forgetAnnotations(window_);
         DestroyWindow(window_);
     }
-    for (HFONT font : fonts_)
-        DeleteObject(font);
-    for (HBITMAP picture : pictures_)
-        DeleteObject(picture);
-    for (HBRUSH brush : controlBackgrounds_)
-        if (brush)
-            DeleteObject(brush);
+    const auto deleteAll = [](const auto& objects) {
+        for (HGDIOBJ object : objects)
+            if (object)
+                DeleteObject(object);
+    };
+    deleteAll(fonts_);
+    deleteAll(pictures_);
+    deleteAll(controlBackgrounds_);
     if (design_.background)
         DeleteObject(background_);
 }
 
-void Form::createControls(int dotsPerInch) {
-    const auto pixels = [dotsPerInch](int twips) {
-        return design::twipsToPixels(twips, dotsPerInch);
-    };
-    for (const design::ControlDesign& control : controlDesigns_) {
-        int left = control.left, top = control.top;
-        if (!control.container.empty()) {
-            const design::ControlDesign* container =
-                design::controlNamed(controlDesigns_, control.container);
-            if (!container)
-                runTimeError(control.container, "recherche du conteneur");
-            left += container->left;
-            top += container->top;
-        }
+void Form::createControls() {
+    for (size_t i = 0; i < controlDesigns_.size(); ++i) {
+        const design::ControlDesign& control = controlDesigns_[i];
+        if (!control.container.empty() && !design::controlNamed(controlDesigns_, control.container))
+            runTimeError(control.container, "recherche du conteneur");
         const ControlClass kind = classOf(control);
         const std::wstring text =
             control.kind == design::ControlKind::Picture ? L"" : widened(control.text);
-        HWND handle = CreateWindowExW(
-            0, kind.name, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style, pixels(left),
-            pixels(top), pixels(control.width), pixels(control.height), window_,
-            reinterpret_cast<HMENU>(controls_.size() + 1), GetModuleHandleW(nullptr), nullptr);
-        controls_.push_back(handle);
-        controlBackgrounds_.push_back(
-            control.background ? CreateSolidBrush(toColorRef(*control.background)) : nullptr);
+        controls_[i] = CreateWindowExW(
+            0, kind.name, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(i + 1), GetModuleHandleW(nullptr), nullptr);
+        annotate(controls_[i], control);
+    }
+}
 
-        const design::FontDesign& font =
-            control.font.family.empty() ? design_.defaultFont : control.font;
-        if (!font.family.empty()) {
-            const int height = design::pointsToPixels(font.points, dotsPerInch);
-            fonts_.push_back(control.kind == design::ControlKind::CheckBox
-                                 ? fittedFont(font, height, handle, pixels(control.width))
-                                 : createFont(font, height));
-            SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
+RECT Form::placeOf(const design::ControlDesign& control) const {
+    int left = control.left, top = control.top;
+    if (const design::ControlDesign* container =
+            design::controlNamed(controlDesigns_, control.container)) {
+        left += container->left;
+        top += container->top;
+    }
+    const auto pixels = [this](int twips) { return design::twipsToPixels(twips, dotsPerInch_); };
+    return {pixels(left), pixels(top), pixels(left) + pixels(control.width),
+            pixels(top) + pixels(control.height)};
+}
+
+HFONT Form::fontFor(const design::ControlDesign& control, HWND handle) const {
+    const design::FontDesign& font =
+        control.font.family.empty() ? design_.defaultFont : control.font;
+    if (font.family.empty())
+        return nullptr;
+    const int height = design::pointsToPixels(font.points, dotsPerInch_);
+    if (control.kind != design::ControlKind::CheckBox)
+        return createFont(font, height);
+    const RECT place = placeOf(control);
+    const int room = place.right - place.left - checkGlyphRoom(dotsPerInch_);
+    std::wstring caption(size_t(GetWindowTextLengthW(handle)) + 1, L'\0');
+    caption.resize(size_t(GetWindowTextW(handle, caption.data(), int(caption.size()))));
+    return fittedFont(font, height, caption, room);
+}
+
+// The design's picture at the control's size: drawn from the one twice as large where the
+// screen is dense, so that it is shrunk, never stretched.
+HBITMAP Form::pictureFor(const design::ControlDesign& control) const {
+    const RECT place = placeOf(control);
+    const int width = place.right - place.left, height = place.bottom - place.top;
+    const int scale = width > design::twipsToPixels(control.width) ? 2 : 1;
+    auto* picture = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                    resourceAtScale(control.text, scale).c_str(),
+                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!picture)
+        runTimeError(control.name, "chargement de l'image");
+    return resized(picture, width, height);
+}
+
+void Form::layOut(int dotsPerInch, const RECT* frame) {
+    dotsPerInch_ = dotsPerInch;
+    for (size_t i = 0; i < controlDesigns_.size(); ++i) {
+        const design::ControlDesign& control = controlDesigns_[i];
+        HWND handle = controls_[i];
+        if (HFONT font = fontFor(control, handle)) {
+            SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            if (fonts_[i])
+                DeleteObject(fonts_[i]);
+            fonts_[i] = font;
         }
         if (control.kind == design::ControlKind::Picture) {
-            auto* picture = static_cast<HBITMAP>(LoadImageW(
-                GetModuleHandleW(nullptr), widened(control.text).c_str(), IMAGE_BITMAP, 0, 0, 0));
-            if (!picture)
-                runTimeError(control.name, "chargement de l'image");
-            pictures_.push_back(picture);
+            HBITMAP picture = pictureFor(control);
             SendMessageW(handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+            if (pictures_[i])
+                DeleteObject(pictures_[i]);
+            pictures_[i] = picture;
         }
+        const RECT place = placeOf(control);
+        SetWindowPos(handle, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    RECT outer{0, 0, design::twipsToPixels(design_.clientWidth, dotsPerInch),
+               design::twipsToPixels(design_.clientHeight, dotsPerInch)};
+    AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, UINT(dotsPerInch));
+    if (frame)
+        outer = *frame;
+    SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left,
+                 outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (frame ? 0 : SWP_NOMOVE));
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 HWND Form::control(std::string_view name, const char* operation) const {
@@ -205,6 +251,18 @@ void Form::hide() {
     ShowWindow(window_, SW_HIDE);
 }
 
+HBRUSH Form::backgroundOf(const design::ControlDesign& control) const {
+    const HBRUSH own = controlBackgrounds_[size_t(&control - controlDesigns_.data())];
+    return own ? own : background_;
+}
+
+COLORREF Form::textColourOf(const design::ControlDesign& control, HWND handle) const {
+    if (!IsWindowEnabled(handle))
+        return design_.disabledText ? toColorRef(*design_.disabledText)
+                                    : GetSysColor(COLOR_GRAYTEXT);
+    return control.foreground ? toColorRef(*control.foreground) : GetSysColor(COLOR_BTNTEXT);
+}
+
 LRESULT Form::colours(HDC dc, HWND handle) {
     const design::ControlDesign* control = designOf(handle);
     if (!control)
@@ -212,12 +270,22 @@ LRESULT Form::colours(HDC dc, HWND handle) {
     const std::optional<design::Rgb> background =
         control->background ? control->background : design_.background;
     SetBkColor(dc, background ? toColorRef(*background) : GetSysColor(COLOR_BTNFACE));
-    if (!IsWindowEnabled(handle) && design_.disabledText)
-        SetTextColor(dc, toColorRef(*design_.disabledText));
-    else if (control->foreground)
-        SetTextColor(dc, toColorRef(*control->foreground));
-    const HBRUSH own = controlBackgrounds_[size_t(control - controlDesigns_.data())];
-    return reinterpret_cast<LRESULT>(own ? own : background_);
+    SetTextColor(dc, textColourOf(*control, handle));
+    return reinterpret_cast<LRESULT>(backgroundOf(*control));
+}
+
+// The check boxes are painted by the form, in their design's colours.
+LRESULT Form::notified(const NMHDR& notification) {
+    const design::ControlDesign* control = designOf(notification.hwndFrom);
+    if (notification.code != NM_CUSTOMDRAW || !control ||
+        control->kind != design::ControlKind::CheckBox)
+        return 0;
+    const auto& draw = reinterpret_cast<const NMCUSTOMDRAW&>(notification);
+    if (draw.dwDrawStage != CDDS_PREPAINT)
+        return CDRF_DODEFAULT;
+    drawCheckBox(draw, textColourOf(*control, notification.hwndFrom), backgroundOf(*control),
+                 dotsPerInch_);
+    return CDRF_SKIPDEFAULT;
 }
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -245,6 +313,11 @@ LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam,
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return form->colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_NOTIFY:
+            return form->notified(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_DPICHANGED:
+            form->layOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_COMMAND:
             if (const design::ControlDesign* control =
                     form->designOf(reinterpret_cast<HWND>(lParam)))

@@ -1,7 +1,8 @@
 // A window built from its design in one pass, on plain Win32 controls: BUTTON check boxes,
 // push buttons and group box, STATIC labels and picture. Places, sizes and fonts are the
-// design's twips and points at the window's dots per inch. Controls are reached by their
-// design names; a name the window lacks is a run-time error.
+// design's twips and points at the dots per inch of the screen the window is on, laid out
+// again when it moves to a screen of another density. Controls are reached by their design
+// names; a name the window lacks is a run-time error.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +26,7 @@ public:
     Form& operator=(const Form&) = delete;
 
     HWND handle() const { return window_; }
+    int dotsPerInch() const { return dotsPerInch_; }
     // The control called `name`, for `operation`.
     HWND control(std::string_view name, const char* operation) const;
     // The design of the control `handle`, if it is one of this window's.
@@ -43,16 +45,29 @@ protected:
 private:
     static void registerClass();
     static LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
+    void createControls();
+    // Places and sizes the window and its controls, with their fonts and pictures, at
+    // `dotsPerInch`; the window's own place and size are left to `frame` when given.
+    void layOut(int dotsPerInch, const RECT* frame = nullptr);
+    RECT placeOf(const design::ControlDesign& control) const;
+    HFONT fontFor(const design::ControlDesign& control, HWND handle) const;
+    HBITMAP pictureFor(const design::ControlDesign& control) const;
+
+    // The colours of a control: its own or its container's background, its text colour.
+    HBRUSH backgroundOf(const design::ControlDesign& control) const;
+    COLORREF textColourOf(const design::ControlDesign& control, HWND handle) const;
     LRESULT colours(HDC dc, HWND control);
-    void createControls(int dotsPerInch);
+    LRESULT notified(const NMHDR& notification);
 
     const design::WindowDesign& design_;
     std::span<const design::ControlDesign> controlDesigns_;
     HWND window_{nullptr};
-    std::vector<HWND> controls_{};  // in design order
+    int dotsPerInch_{96};
+    // In design order, a place for each control; null where it has none of its own.
+    std::vector<HWND> controls_{};
     std::vector<HFONT> fonts_{};
     std::vector<HBITMAP> pictures_{};
-    std::vector<HBRUSH> controlBackgrounds_{};  // in design order; null: the window's
+    std::vector<HBRUSH> controlBackgrounds_{};  // null: the window's
     HBRUSH background_{nullptr};
 };
 

@@ -1,9 +1,16 @@
 // Morvane 101 on Windows: the splash, then everything is the windows' handling of events.
 #include <windows.h>
+// After windows.h, whose types they use.
+#include <commctrl.h>
+#include <objbase.h>
 
 #include "windows/splash_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The annotations for screen readers are a COM service; the controls those of version 6.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     win::Form1 splash;
     splash.show();
     MSG message;

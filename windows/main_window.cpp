@@ -8,6 +8,7 @@
 #include "design/box_navigation.h"
 #include "design/main_window_design.h"
 #include "design/spoken_texts.h"
+#include "windows/accessibility.h"
 #include "windows/runtime.h"
 #include "windows/text.h"
 
@@ -28,7 +29,16 @@ constexpr std::array<ArrowBinding, 4> kArrowBindings{{
 
 }  // namespace
 
-Form3::Form3() : Form(design::kMainWindowDesign, design::kMainWindowControls) {}
+Form3::Form3()
+    : Form(design::kMainWindowDesign, design::kMainWindowControls),
+      announcer_(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
+                                 handle(), nullptr, GetModuleHandleW(nullptr), nullptr)) {
+    annotate(announcer_, {.name = "announcer", .liveRegion = true});
+}
+
+Form3::~Form3() {
+    forgetAnnotations(announcer_);
+}
 
 HWND Form3::box(pairing::PhaseBox box, const char* operation) const {
     return control(pairing::boxName(box), operation);
@@ -70,12 +80,27 @@ void Form3::setAnswer(std::string_view text) {
 void Form3::onCommand(const design::ControlDesign& control, WORD code) {
     if (code != BN_CLICKED)
         return;
-    if (control.box)
+    const std::string answerBefore = answer();
+    if (control.box) {
         pairing::handleBoxClick(*this, *control.box);
-    else if (control.name == "Command3")
+        announce(answerBefore, design::choicesAfterClick(*this, *control.box));
+    } else if (control.name == "Command3") {
         Command3_Click();
-    else if (control.name == "Command1")
+        announce(answerBefore, std::string(design::announcementAfterReset()));
+    } else if (control.name == "Command1") {
         Command1_Click();
+    }
+}
+
+// Once the handling is over, so that a Reset says one thing, not one per box: the new
+// answer, then `sentence` on what became of the choices.
+void Form3::announce(const std::string& answerBefore, const std::string& sentence) {
+    if (const std::string now = answer(); now != answerBefore && !now.empty())
+        announceChange(control("answer", "annonce du résultat"));
+    if (!sentence.empty()) {
+        SetWindowTextW(announcer_, widened(sentence).c_str());
+        announceChange(announcer_);
+    }
 }
 
 void Form3::Command3_Click() {

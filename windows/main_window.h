@@ -12,6 +12,7 @@ namespace win {
 class Form3 final : public Form, private pairing::PairingBoard {
 public:
     Form3();
+    ~Form3() override;
 
     pairing::PairingBoard& board() { return *this; }
 
@@ -27,6 +28,7 @@ protected:
 
 private:
     HWND box(pairing::PhaseBox box, const char* operation) const;
+    void announce(const std::string& answerBefore, const std::string& sentence);
 
     pairing::BoxValue value(pairing::PhaseBox box) const override;
     void setValue(pairing::PhaseBox box, pairing::BoxValue value) override;
@@ -34,6 +36,9 @@ private:
     void setEnabled(pairing::PhaseBox box, bool enabled) override;
     std::string answer() const override;
     void setAnswer(std::string_view text) override;
+
+    // Where the sentences that follow a choice or a Reset are given to screen readers.
+    HWND announcer_;
 };
 
 }  // namespace win
