@@ -14,7 +14,7 @@ endif()
 function(morvane_add_gtest target)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${target} COMMAND ${target})
-    set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED wine
+    set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_prefix
                          ENVIRONMENT "${MORVANE_WINE_ENVIRONMENT}")
   else()
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES)

@@ -1,10 +1,11 @@
 # Sourced by the test runners: a private X server, and its end.
-#   start_xvfb   starts one on a free display and exports DISPLAY
+#   start_xvfb [WIDTHxHEIGHT]
+#                starts one (1024x768 unless told) on a free display and exports DISPLAY
 #   stop_xvfb    stops it and waits until it is gone: a server still ending can take the
 #                socket of the next one that gets its display number
 
 start_xvfb() {
-  exec {xvfb_display_fd}< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+  exec {xvfb_display_fd}< <(exec Xvfb -displayfd 1 -screen 0 "${1:-1024x768}x24" -nolisten tcp 2>/dev/null)
   xvfb_pid=$!
   local display_number
   read -r -u "$xvfb_display_fd" display_number

@@ -215,14 +215,23 @@ void Form::layOut(int dotsPerInch, const RECT* frame) {
         SetWindowPos(handle, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    RECT outer{0, 0, design::twipsToPixels(design_.clientWidth, dotsPerInch),
-               design::twipsToPixels(design_.clientHeight, dotsPerInch)};
+    const int width = design::twipsToPixels(design_.clientWidth, dotsPerInch);
+    const int height = design::twipsToPixels(design_.clientHeight, dotsPerInch);
+    RECT outer{0, 0, width, height};
     AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, UINT(dotsPerInch));
-    if (frame)
-        outer = *frame;
-    SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left,
+    const POINT corner = frame ? POINT{frame->left, frame->top} : POINT{};
+    SetWindowPos(window_, nullptr, corner.x, corner.y, outer.right - outer.left,
                  outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | (frame ? 0 : SWP_NOMOVE));
+    // Where the frame is not drawn at the new density (Wine's is not), the client area
+    // still gets the design's size.
+    RECT client{};
+    GetClientRect(window_, &client);
+    GetWindowRect(window_, &outer);
+    if (client.right != width || client.bottom != height)
+        SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);
 }
 

@@ -47,7 +47,7 @@ private:
     static LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
     void createControls();
     // Places and sizes the window and its controls, with their fonts and pictures, at
-    // `dotsPerInch`; the window's own place and size are left to `frame` when given.
+    // `dotsPerInch`; the window goes to the top left corner of `frame` when given.
     void layOut(int dotsPerInch, const RECT* frame = nullptr);
     RECT placeOf(const design::ControlDesign& control) const;
     HFONT fontFor(const design::ControlDesign& control, HWND handle) const;

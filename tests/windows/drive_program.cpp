@@ -1,19 +1,21 @@
 // Drives the real morvane101.exe as an outside program would, under Wine on an X server:
 // windows found by class and caption, real mouse and key input (SendInput), and what the
-// controls show read back with their messages. Prints each failure; exit status 0 when
-// there is none.
-//   drive_program PROGRAM.exe EXPECTED_OUTCOMES.tsv
+// controls show read back with their messages, what screen readers are told heard as they
+// are. Prints each failure; exit status 0 when there is none.
+//   drive_program PROGRAM.exe EXPECTED_OUTCOMES.tsv DPI
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <span>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "design/main_window_design.h"
+#include "design/splash_design.h"
 #include "design/spoken_texts.h"
 #include "pairing/phase_catalogue.h"
 #include "windows/text.h"
@@ -32,13 +34,15 @@ void expect(bool holds, const std::string& what) {
     }
 }
 
-// Waits up to `limit` for `condition`.
+// Waits up to `limit` for `condition`, handing on meanwhile what screen readers hear.
 bool within(std::chrono::milliseconds limit, const std::function<bool()>& condition) {
     const auto end = Clock::now() + limit;
     while (!condition()) {
         if (Clock::now() > end)
             return false;
-        std::this_thread::sleep_for(10ms);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&message);
     }
     return true;
 }
@@ -47,6 +51,17 @@ std::string textOf(HWND window) {
     wchar_t text[512]{};
     SendMessageW(window, WM_GETTEXT, WPARAM(std::size(text)), LPARAM(text));
     return win::narrowed(text);
+}
+
+// The texts of the live regions, in the order the program announced their changes.
+std::vector<std::string> heard;
+
+void CALLBACK listen(HWINEVENTHOOK, DWORD, HWND region, LONG, LONG, DWORD, DWORD) {
+    heard.push_back(textOf(region));
+}
+
+bool hears(const std::string& text) {
+    return within(2s, [&] { return std::find(heard.begin(), heard.end(), text) != heard.end(); });
 }
 
 // The visible top-level windows of the program's class with its caption.
@@ -69,11 +84,22 @@ HWND formReplacing(HWND previous, std::chrono::milliseconds limit) {
     return replacing;
 }
 
-// A control of the main window by its design name: the program numbers them in design order.
-HWND controlOf(HWND form, std::string_view name) {
-    return GetDlgItem(form, int(design::controlNamed(design::kMainWindowControls, name) -
-                                design::kMainWindowControls.data()) +
-                                1);
+// A control of a window by its design name: the program numbers them in design order.
+HWND controlOf(HWND form, std::string_view name,
+               std::span<const design::ControlDesign> controls = design::kMainWindowControls) {
+    return GetDlgItem(form, int(design::controlNamed(controls, name) - controls.data()) + 1);
+}
+
+SIZE sizeOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+bool sized(HWND window, int widthTwips, int heightTwips, int dotsPerInch) {
+    const SIZE size = sizeOf(window);
+    return size.cx == design::twipsToPixels(widthTwips, dotsPerInch) &&
+           size.cy == design::twipsToPixels(heightTwips, dotsPerInch);
 }
 
 HWND boxOf(HWND form, pairing::PhaseBox box) {
@@ -157,11 +183,13 @@ pairing::PhaseBox boxNamed(const std::string& name) {
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-    if (argc != 3) {
-        std::printf("usage: drive_program PROGRAM.exe EXPECTED_OUTCOMES.tsv\n");
+    if (argc != 4) {
+        std::printf("usage: drive_program PROGRAM.exe EXPECTED_OUTCOMES.tsv DPI\n");
         return 2;
     }
     const std::vector<Row> sheet = outcomeSheet(win::narrowed(argv[2]).c_str());
+    const int dotsPerInch = std::stoi(argv[3]);
+    const std::string atDpi = " at " + win::narrowed(argv[3]) + " dpi";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION program{};
@@ -171,12 +199,21 @@ int wmain(int argc, wchar_t* argv[]) {
         std::printf("FAIL: cannot start the program\n");
         return 1;
     }
+    SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, listen,
+                    program.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
 
     // The splash alone, then the main window two seconds later.
     HWND splash = nullptr;
     expect(within(10s, [&] { return visibleForms().size() == 1 && (splash = visibleForms()[0]); }),
            "the splash appears");
     const auto splashShown = Clock::now();
+    const design::ControlDesign& picture = *design::controlNamed(design::kSplashControls, "Image2");
+    expect(splash && sized(splash, design::kSplashDesign.clientWidth,
+                           design::kSplashDesign.clientHeight, dotsPerInch),
+           "the splash has its designed size" + atDpi);
+    expect(splash && sized(controlOf(splash, "Image2", design::kSplashControls), picture.width,
+                           picture.height, dotsPerInch),
+           "the gecko has its designed size" + atDpi);
     HWND form = formReplacing(splash, 5s);
     expect(form != nullptr, "the main window replaces the splash");
     expect(Clock::now() - splashShown >= 1900ms, "the splash stays two seconds");
@@ -185,9 +222,12 @@ int wmain(int argc, wchar_t* argv[]) {
     expect(within(2s, [&] { return focusOf(form) == controlOf(form, "Command1"); }),
            "the focus opens on Fermer");
     expect(fresh(form), "the main window opens fresh");
-    RECT client;
-    GetClientRect(form, &client);
-    expect(client.right == 665 && client.bottom == 547, "the main window is 665 x 547 at 96 dpi");
+    expect(sized(form, design::kMainWindowDesign.clientWidth,
+                 design::kMainWindowDesign.clientHeight, dotsPerInch),
+           "the main window has its designed size" + atDpi);
+    const SIZE size = sizeOf(form);
+    expect(dotsPerInch != 96 || (size.cx == 665 && size.cy == 547),
+           "the main window is 665 x 547 at 96 dpi");
 
     // Closed through its title bar, it comes back fresh within two seconds.
     click(boxOf(form, pairing::PhaseBox::Check1));
@@ -208,10 +248,12 @@ int wmain(int argc, wchar_t* argv[]) {
         click(reset);
         within(2s, [&] { return fresh(form); });
         click(boxOf(form, boxNamed(row.last == row.female ? row.male : row.female)));
+        heard.clear();
         click(boxOf(form, boxNamed(row.last)));
         const bool answered = within(2s, [&] { return textOf(answer) == row.text; });
         expect(answered, row.female + " with " + row.male + ", " + row.last + " last: \"" +
                              textOf(answer) + "\" instead of \"" + row.text + "\"");
+        expect(hears(row.text), "the answer is announced: " + row.text);
     }
     expect(sheet.size() == 162, "the sheet has 162 rows");
 
@@ -221,6 +263,9 @@ int wmain(int argc, wchar_t* argv[]) {
     click(boxOf(form, pairing::PhaseBox::Check5));
     expect(within(2s, [&] { return !IsWindowEnabled(boxOf(form, pairing::PhaseBox::Check1)); }),
            "a female tick greys the other female boxes");
+    expect(hears("Les autres phases de la femelle sont indisponibles tant qu'Hypomelanistic est "
+                 "cochée."),
+           "the greying is announced");
     expect(IsWindowEnabled(boxOf(form, pairing::PhaseBox::Check2)), "the male boxes stay");
     // Tab from the box just ticked goes on in the designed order, past the greyed boxes.
     std::vector<std::string> visited;
@@ -234,6 +279,7 @@ int wmain(int argc, wchar_t* argv[]) {
            "Tab follows the design, past the greyed boxes");
     press(VK_RETURN);
     expect(within(2s, [&] { return fresh(form); }), "Return on Reset clears every choice");
+    expect(hears(std::string(design::announcementAfterReset())), "the clearing is announced");
 
     // Fermer: the thanks in a box of the program's title, OK, and the program ends with 0.
     click(controlOf(form, "Command1"));
