@@ -5,7 +5,9 @@ include(GoogleTest)
 
 # Under Wine: a prefix of the build's own, made once before the first test that needs it.
 if(CMAKE_CROSSCOMPILING AND WIN32 AND NOT TEST wine_prefix)
-  set(MORVANE_WINE_ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix;WINEDEBUG=-all")
+  # No menu entries for the machine from what is installed in the prefix.
+  set(MORVANE_WINE_ENVIRONMENT
+      "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix;WINEDEBUG=-all;WINEDLLOVERRIDES=winemenubuilder.exe=d")
   add_test(NAME wine_prefix COMMAND wineboot --init)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine
                        ENVIRONMENT "${MORVANE_WINE_ENVIRONMENT}")
