@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Start-up of the real program against a bare QLabel window, seen from outside both: each
+"""Start-up of the real program against a bare window, seen from outside both: each
 launch is timed from just before the spawn to the first paint of its first window, as the
 X server reports it (DAMAGE: the program's pixels reached the window), and, beside it, to
 that window's map. The damage record is made as soon as the window is created, so that no
@@ -9,16 +9,20 @@ medians of the per-pair ratios. Then the hand-over: the splash's first paint to 
 window's, and map to map.
 
   startup_from_outside.py PROGRAM BARE [PAIRS]     (needs DISPLAY, python3-xlib)
+
+PROGRAM and BARE are commands, with their arguments ("wine morvane101.exe"); the process
+measured is the one started, which Wine's loader becomes.
 """
 import os
 import select
+import shlex
 import signal
 import statistics
 import sys
 import time
 from pathlib import Path
 
-from Xlib import X, display
+from Xlib import X, display, error
 from Xlib.ext import damage
 
 program, bare = sys.argv[1], sys.argv[2]
@@ -44,6 +48,15 @@ def peak_rss_mib(pid):
     raise RuntimeError("no VmHWM")
 
 
+def drawable(window):
+    """Whether pixels can reach `window`: not an input-only window (Wine makes some), nor one
+    already gone."""
+    try:
+        return window.get_attributes().win_class == X.InputOutput
+    except error.XError:
+        return False
+
+
 def watch_windows(pid, count, deadline):
     """The map and first paint moments of the first `count` top-level windows to be painted,
     and the process's CPU time at the first paint."""
@@ -52,7 +65,7 @@ def watch_windows(pid, count, deadline):
         while screen.pending_events():
             event = screen.next_event()
             now = time.monotonic()
-            if event.type == X.CreateNotify and event.parent == root:
+            if event.type == X.CreateNotify and event.parent == root and drawable(event.window):
                 event.window.damage_create(damage.DamageReportNonEmpty)
             elif event.type == X.MapNotify and event.event == root:
                 maps.setdefault(event.window.id, now)
@@ -76,7 +89,8 @@ def launch(command, windows=1):
         screen.next_event()
     quiet = [(os.POSIX_SPAWN_OPEN, fd, os.devnull, os.O_WRONLY, 0) for fd in (1, 2)]
     started = time.monotonic()
-    pid = os.posix_spawn(command, [command], os.environ, file_actions=quiet)
+    words = shlex.split(command)
+    pid = os.posix_spawnp(words[0], words, os.environ, file_actions=quiet)
     maps, paints, cpu = watch_windows(pid, windows, started + 10)
     time.sleep(0.5)
     rss = peak_rss_mib(pid)
@@ -94,7 +108,7 @@ def main():
         order = ("program", "bare") if i % 2 == 0 else ("bare", "program")
         for name in order:
             runs[name].append(launch(program if name == "program" else bare))
-    print(f"| Measure (median of {pairs} pairs) | Morvane 101 | Bare QLabel | Ratio |")
+    print(f"| Measure (median of {pairs} pairs) | Morvane 101 | Bare window | Ratio |")
     print("|---|---|---|---|")
     for key, title, unit in (("paint", "Spawn to first paint", "ms"),
                              ("cpu", "CPU time to first paint", "ms"),
