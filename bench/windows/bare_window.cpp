@@ -1,6 +1,6 @@
 // The floor of start-up on Windows: the barest Win32 window that shows a line of text,
 // titled and sized as the splash is, with its label's font, compiled and linked as the
-// program is (statically, without symbols).
+// program is (statically, without symbols, with its manifest).
 #include <windows.h>
 
 namespace {
