@@ -26,10 +26,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RECT frame{0, 0, 372, 287};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     HWND window = CreateWindowExW(0, L"BareWindow", L"Morvane 101", kStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
-    HWND label = CreateWindowExW(0, L"STATIC", L"Morvane 101", WS_CHILD | WS_VISIBLE | SS_CENTER,
-                                 0, 40, 372, 30, window, nullptr, instance, nullptr);
+                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                  nullptr, nullptr, instance, nullptr);
+    HWND label = CreateWindowExW(0, L"STATIC", L"Morvane 101", WS_CHILD | WS_VISIBLE | SS_CENTER, 0,
+                                 40, 372, 30, window, nullptr, instance, nullptr);
     HFONT font = CreateFontW(-24, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                              DEFAULT_PITCH | FF_SWISS, L"Microsoft Sans Serif");
