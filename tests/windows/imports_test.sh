@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# The program needs nothing but Windows: it imports only DLLs that every Windows has (no
+# C++ runtime, libgcc or winpthread beside it), and stays under 1 MiB.
+#   imports_test.sh PROGRAM.exe
+set -euo pipefail
+
+windows_own='^(KERNEL32|USER32|GDI32|COMCTL32|UxTheme|ole32|OLEACC|msvcrt)\.dll$'
+imports=$(x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\tDLL Name: //p')
+foreign=$(grep -Eiv "$windows_own" <<<"$imports" || true)
+size=$(stat -c %s "$1")
+echo "imports: $(tr '\n' ' ' <<<"$imports")"
+echo "size: $size bytes"
+[ -z "$foreign" ] || { echo "FAIL: imports from outside Windows: $foreign"; exit 1; }
+[ "$size" -lt $((1024 * 1024)) ] || { echo "FAIL: $size bytes, not under 1 MiB"; exit 1; }
