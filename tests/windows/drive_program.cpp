@@ -127,12 +127,22 @@ void click(HWND control) {
     sendMouse(MOUSEEVENTF_LEFTUP, x, y);
 }
 
-void press(WORD key) {
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof inputs[0]);
+// `key`, pressed and released, with `modifier` held if there is one.
+void press(WORD key, WORD modifier = 0) {
+    std::vector<INPUT> inputs;
+    const auto add = [&](WORD virtualKey, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = virtualKey;
+        input.ki.dwFlags = flags;
+        if (virtualKey)
+            inputs.push_back(input);
+    };
+    add(modifier, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    add(modifier, KEYEVENTF_KEYUP);
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 HWND focusOf(HWND form) {
@@ -280,6 +290,27 @@ int wmain(int argc, wchar_t* argv[]) {
     press(VK_RETURN);
     expect(within(2s, [&] { return fresh(form); }), "Return on Reset clears every choice");
     expect(hears(std::string(design::announcementAfterReset())), "the clearing is announced");
+
+    // The arrows, from the Régulier box just before Reset: down its column, then across to
+    // the same phase of the other parent.
+    press(VK_TAB, VK_SHIFT);
+    expect(within(2s, [&] { return focusOf(form) != reset; }), "Shift+Tab goes back");
+    const bool female = focusOf(form) == boxOf(form, pairing::PhaseBox::Check17);
+    using pairing::PhaseBox;
+    press(VK_DOWN);
+    expect(within(2s,
+                  [&] {
+                      return focusOf(form) ==
+                             boxOf(form, female ? PhaseBox::Check1 : PhaseBox::Check2);
+                  }),
+           "Down goes to the next box of the column");
+    press(female ? VK_RIGHT : VK_LEFT);
+    expect(within(2s,
+                  [&] {
+                      return focusOf(form) ==
+                             boxOf(form, female ? PhaseBox::Check2 : PhaseBox::Check1);
+                  }),
+           "across goes to the same phase of the other parent");
 
     // Fermer: the thanks in a box of the program's title, OK, and the program ends with 0.
     click(controlOf(form, "Command1"));
