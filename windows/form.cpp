@@ -87,7 +87,14 @@ void Form::registerClass() {
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = &Form::windowProcedure;
         windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+        // The program's icon (resource 1), each size drawn for its place rather than scaled.
+        const auto icon = [](int sizeMetric) {
+            const int side = GetSystemMetrics(sizeMetric);
+            return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                                 IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
+        };
+        windowClass.hIcon = icon(SM_CXICON);
+        windowClass.hIconSm = icon(SM_CXSMICON);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = kFormClass;
         return RegisterClassExW(&windowClass) != 0;
