@@ -2,11 +2,12 @@
 # Installs the .msi under Wine for the user, as Windows Installer does with no
 # administrator, then uninstalls it: the program, its Start menu entry and its entry in
 # the installed programs come, then go.
-#   install_test.sh MORVANE101.msi PROGRAM.exe
+#   install_test.sh MORVANE101.msi PROGRAM.exe VERSION
 set -uo pipefail
 
 msi=$(winepath -w "$1")
 built=$2
+version=$3
 users="$WINEPREFIX/drive_c/users"
 failures=0
 expect() {  # expect DESCRIPTION COMMAND...
@@ -29,7 +30,7 @@ expect "the program is installed for the user" test -n "$(installed)"
 expect "the installed program is the one built" cmp -s "$(installed)" "$built"
 expect "the Start menu has Morvane 101" test -n "$(shortcut)"
 expect "the installed programs list it with its version" \
-  grep -q 'DisplayVersion    REG_SZ    1\.0\.0' <<<"$(product)"
+  grep -qF "DisplayVersion    REG_SZ    $version" <<<"$(product)"
 expect "its icon is kept for the installed programs" \
   test -n "$(find "$users" -path '*/Microsoft/Installer/*/morvane101.ico')"
 
