@@ -171,7 +171,7 @@ RECT Form::placeOf(const design::ControlDesign& control) const {
             pixels(top) + pixels(control.height)};
 }
 
-HFONT Form::fontFor(const design::ControlDesign& control, HWND handle) const {
+HFONT Form::fontFor(const design::ControlDesign& control) const {
     const design::FontDesign& font =
         control.font.family.empty() ? design_.defaultFont : control.font;
     if (font.family.empty())
@@ -181,9 +181,7 @@ HFONT Form::fontFor(const design::ControlDesign& control, HWND handle) const {
         return createFont(font, height);
     const RECT place = placeOf(control);
     const int room = place.right - place.left - checkGlyphRoom(dotsPerInch_);
-    std::wstring caption(size_t(GetWindowTextLengthW(handle)) + 1, L'\0');
-    caption.resize(size_t(GetWindowTextW(handle, caption.data(), int(caption.size()))));
-    return fittedFont(font, height, caption, room);
+    return fittedFont(font, height, widened(control.text), room);
 }
 
 // The design's picture at the control's size: drawn from the one twice as large where the
@@ -205,7 +203,7 @@ void Form::layOut(int dotsPerInch, const RECT* frame) {
     for (size_t i = 0; i < controlDesigns_.size(); ++i) {
         const design::ControlDesign& control = controlDesigns_[i];
         HWND handle = controls_[i];
-        if (HFONT font = fontFor(control, handle)) {
+        if (HFONT font = fontFor(control)) {
             SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
             if (fonts_[i])
                 DeleteObject(fonts_[i]);

@@ -50,7 +50,7 @@ private:
     // `dotsPerInch`; the window goes to the top left corner of `frame` when given.
     void layOut(int dotsPerInch, const RECT* frame = nullptr);
     RECT placeOf(const design::ControlDesign& control) const;
-    HFONT fontFor(const design::ControlDesign& control, HWND handle) const;
+    HFONT fontFor(const design::ControlDesign& control) const;
     HBITMAP pictureFor(const design::ControlDesign& control) const;
 
     // The colours of a control: its own or its container's background, its text colour.
