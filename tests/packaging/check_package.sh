@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the program with `cmake --install` into a scratch prefix, builds the Debian
-# package and unpacks it into a scratch root, and checks what each lays out.
+# package and unpacks it into a scratch root, and checks what each lays out, and that
+# lintian finds nothing wrong with the package.
 #   check_package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -40,6 +41,10 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins 
   qt6-translations-l10n fonts-liberation; do
   check "depends on $package" grep -q -x -F "$package" <<<"$depended"
 done
+tags=$(lintian --fail-on none "$deb" 2>/dev/null)
+[ -z "$tags" ] || echo "$tags"
+clean() { ! grep -q '^[EW]: ' <<<"$tags"; }
+check "lintian finds no error and no warning" clean
 check "the packaged program finds all its libraries" \
   bash -c "! ldd '$work/root/usr/bin/morvane101' | grep -q 'not found'"
 
