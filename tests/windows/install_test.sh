@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Installs the .msi under Wine for the user, as Windows Installer does with no
-# administrator, then uninstalls it: the program, its Start menu entry and its entry in
-# the installed programs come, then go.
-#   install_test.sh MORVANE101.msi PROGRAM.exe VERSION
+# administrator, then a newer version over it, then uninstalls: the program, its Start
+# menu entry and its one entry in the installed programs come, are replaced, then go.
+# The installer made again elsewhere, at another time, is the same file.
+#   install_test.sh MORVANE101.msi PROGRAM.exe VERSION ICON.ico MAKE_MSI.cmake
 set -uo pipefail
 
-msi=$(winepath -w "$1")
+built_msi=$1
 built=$2
 version=$3
+icon=$4
+make_msi_script=$5
+newer=${version%.*}.$((${version##*.} + 1))
 users="$WINEPREFIX/drive_c/users"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 failures=0
 expect() {  # expect DESCRIPTION COMMAND...
   local what=$1
@@ -18,27 +24,42 @@ expect() {  # expect DESCRIPTION COMMAND...
     failures=$((failures + 1))
   fi
 }
+make_msi() {  # make_msi VERSION OUTPUT
+  TZ=Pacific/Auckland cmake -DPROGRAM="$built" -DICON="$icon" -DVERSION="$1" -DOUTPUT="$2" \
+    -P "$make_msi_script" >/dev/null
+}
 installed() { find "$users" -path "*/AppData/Local/Programs/Morvane 101/morvane101.exe"; }
 shortcut() { find "$users" -path "*/Start Menu/Programs/Morvane 101.lnk"; }
-product() {
+entries() {
   wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
     tr -d '\r' | grep -A30 'DisplayName    REG_SZ    Morvane 101$'
 }
+listed_versions() { grep -o 'DisplayVersion    REG_SZ    .*' <<<"$(entries)" | awk '{ print $3 }'; }
 
-expect "msiexec /i succeeds" wine msiexec /i "$msi" /qn
+make_msi "$version" "$work/again/morvane101-$version.msi"
+expect "the installer made again elsewhere is the same file" \
+  cmp -s "$built_msi" "$work/again/morvane101-$version.msi"
+make_msi "$newer" "$work/newer/morvane101-$newer.msi"
+
+expect "msiexec /i succeeds" wine msiexec /i "$(winepath -w "$built_msi")" /qn
 expect "the program is installed for the user" test -n "$(installed)"
 expect "the installed program is the one built" cmp -s "$(installed)" "$built"
 expect "the Start menu has Morvane 101" test -n "$(shortcut)"
-expect "the installed programs list it with its version" \
-  grep -qF "DisplayVersion    REG_SZ    $version" <<<"$(product)"
+expect "the installed programs list it with its version" test "$(listed_versions)" = "$version"
 expect "its icon is kept for the installed programs" \
   test -n "$(find "$users" -path '*/Microsoft/Installer/*/morvane101.ico')"
 
-expect "msiexec /x succeeds" wine msiexec /x "$msi" /qn
+newer_msi=$(winepath -w "$work/newer/morvane101-$newer.msi")
+expect "msiexec /i of $newer over $version succeeds" wine msiexec /i "$newer_msi" /qn
+expect "the installed programs list the newer version alone" test "$(listed_versions)" = "$newer"
+expect "the program is still installed" cmp -s "$(installed)" "$built"
+expect "the Start menu still has Morvane 101" test -n "$(shortcut)"
+
+expect "msiexec /x succeeds" wine msiexec /x "$newer_msi" /qn
 expect "the program is gone" test -z "$(installed)"
 expect "its folder is gone" test -z "$(find "$users" -name 'Morvane 101' -type d)"
 expect "the Start menu entry is gone" test -z "$(shortcut)"
-expect "the installed programs no longer list it" test -z "$(product)"
+expect "the installed programs no longer list it" test -z "$(entries)"
 expect "nothing is left in the user's registry" \
   bash -c "! wine reg query 'HKCU\\Software\\Morvane' >/dev/null 2>&1"
 
