@@ -9,6 +9,10 @@ add_compile_options(-Wall -Wextra -Wpedantic)
 if(MORVANE_WERROR)
   add_compile_options(-Werror)
 endif()
+# Where the source and the build lie stays out of what is built (file names in debugging
+# information and assertions), so that a build elsewhere makes the same bytes.
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+                    -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
 
 # The name of the menu entry and of the icons; where the build paints the icons.
 set(MORVANE_APP_ID fr.morvane.morvane101)

@@ -1,5 +1,6 @@
 # Finishes the site and makes its single-file twin:
-#   cmake -DSITE=... -DSOURCES=web/ -DINLINE_BOARD=... -DSINGLE_FILE=... -P assemble.cmake
+#   cmake -DSITE=... -DSOURCES=web/ -DINLINE_BOARD=... -DSINGLE_FILE=... -DRELEASE=1.0.0 \
+#         -P assemble.cmake
 
 # The styles go inside the page: the splash then paints as soon as the page has arrived,
 # without waiting for more requests.
@@ -13,7 +14,8 @@ endforeach()
 file(REMOVE ${SITE}/design.css)
 file(WRITE ${SITE}/index.html "${page}")
 
-# The service worker keeps every file of the site, under a name that changes with them.
+# The service worker keeps every file of the site, under a name that changes with them: the
+# release's version, then a digest of the files.
 set(files index.html app.js morvane101.js morvane101.wasm manifest.webmanifest gecko.png
           icon-64.png icon-192.png)
 set(contents "")
@@ -25,6 +27,7 @@ foreach(name ${files})
 endforeach()
 string(MD5 version "${contents}")
 string(SUBSTRING ${version} 0 12 version)
+set(version ${RELEASE}-${version})
 # The page asks for its scripts by this version.
 string(REPLACE "@VERSION@" ${version} page "${page}")
 file(WRITE ${SITE}/index.html "${page}")
