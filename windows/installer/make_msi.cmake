@@ -1,7 +1,10 @@
 # Makes the installer with wixl, the same bytes from the same program whenever and wherever
 # it is made:
 #   cmake -DPROGRAM=morvane101.exe -DICON=morvane101.ico -DVERSION=1.0.0
-#         -DOUTPUT=morvane101-1.0.0.msi -P make_msi.cmake
+#         -DOUTPUT=morvane101-1.0.0.msi [-DDOWNLOAD_URL=https://.../{version}/]
+#         -P make_msi.cmake
+# With DOWNLOAD_URL, where the release's files will be published ({version} stands for the
+# version), it also writes the installer's winget manifest beside it, under winget/.
 # wixl draws the product and package codes at random and stamps the current time into the
 # package and its cabinet. Here the codes are derived from the version (the upgrade code is
 # their namespace), and every time is the source's (SOURCE_DATE_EPOCH, or the last commit's).
@@ -51,3 +54,21 @@ execute_process(
   COMMAND ${at_epoch} ${MSIBUILD} ${OUTPUT} -s "${Subject}" "${Author}" "${Template}"
           "{${package_code}}"
   COMMAND_ERROR_IS_FATAL ANY)
+
+if(NOT DEFINED DOWNLOAD_URL)
+  return()
+endif()
+# The manifest's three files, laid out as in the winget package repository.
+morvane_read_release(${VERSION})
+file(SHA256 ${OUTPUT} SHA256)
+string(TOUPPER ${SHA256} SHA256)
+set(PRODUCT_CODE {${product_code}})
+set(DATE ${MORVANE_RELEASE_DATE})
+string(REPLACE "{version}" ${VERSION} URL ${DOWNLOAD_URL})
+get_filename_component(manifests ${OUTPUT} DIRECTORY)
+set(manifests ${manifests}/winget/manifests/m/Morvane/Morvane101/${VERSION})
+file(GLOB templates ${CMAKE_CURRENT_LIST_DIR}/winget/*.yaml.in)
+foreach(template ${templates})
+  get_filename_component(name ${template} NAME_WLE)
+  configure_file(${template} ${manifests}/${name} @ONLY)
+endforeach()
