@@ -86,15 +86,15 @@ function start(board) {
   document.getElementById("Command1").focus();
 }
 
-// An old browser, or a file cut short: the splash says so rather than stay.
+// An old browser, a file cut short or a fault of ours: the splash says so rather than stay.
 function cannotStart() {
-  say(document.getElementById("Form1-status"),
-    "Morvane 101 ne peut pas démarrer : ce navigateur n'a pas pu charger son moteur de calcul. " +
-    "Rechargez la page, ou ouvrez-la dans un navigateur récent.");
+  const status = document.getElementById("Form1-status");
+  say(status, status.dataset.cannotStart);
 }
 
-Promise.all([boardReady, splashOver]).then(([board]) => start(board), cannotStart);
+Promise.all([boardReady, splashOver]).then(([board]) => start(board)).catch(cannotStart);
 
+// Without its worker the page works all the same, only not offline: nothing to say.
 if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
-  navigator.serviceWorker.register("sw.js");
+  navigator.serviceWorker.register("sw.js").catch(() => {});
 }

@@ -19,11 +19,9 @@ file(WRITE ${SITE}/index.html "${page}")
 set(files index.html app.js morvane101.js morvane101.wasm manifest.webmanifest gecko.png
           icon-64.png icon-192.png)
 set(contents "")
-set(listed "\"./\"")
 foreach(name ${files})
   file(READ ${SITE}/${name} bytes HEX)
   string(APPEND contents "${name}${bytes}")
-  string(APPEND listed ", \"${name}\"")
 endforeach()
 string(MD5 version "${contents}")
 string(SUBSTRING ${version} 0 12 version)
@@ -31,6 +29,21 @@ set(version ${RELEASE}-${version})
 # The page asks for its scripts by this version.
 string(REPLACE "@VERSION@" ${version} page "${page}")
 file(WRITE ${SITE}/index.html "${page}")
+
+# The worker takes a file only if it is this version's: each is listed with the digest of its
+# bytes, as subresource integrity writes it (base64 of the SHA-256).
+function(integrity path out)
+  execute_process(COMMAND sha256sum ${path} COMMAND cut -c1-64 COMMAND tr a-f A-F
+                  COMMAND basenc --base16 -d COMMAND base64 -w0
+                  OUTPUT_VARIABLE digest COMMAND_ERROR_IS_FATAL ANY)
+  set(${out} "sha256-${digest}" PARENT_SCOPE)
+endfunction()
+integrity(${SITE}/index.html page_digest)
+set(listed "[\"./\", \"${page_digest}\"]")
+foreach(name ${files})
+  integrity(${SITE}/${name} digest)
+  string(APPEND listed ",\n  [\"${name}\", \"${digest}\"]")
+endforeach()
 file(READ ${SOURCES}/sw.js worker)
 string(REPLACE "@VERSION@" ${version} worker "${worker}")
 string(REPLACE "@FILES@" "${listed}" worker "${worker}")

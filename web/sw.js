@@ -4,13 +4,18 @@
 // reloaded, even once a newer version has come.
 const VERSION = "@VERSION@";
 const CACHE_PREFIX = "morvane101-";
-const SITE = [@FILES@];
+// Each file of this version, with the digest of its bytes: a response that is not those
+// bytes (a newer deploy racing this install) fails the install, and the version before
+// stays in service.
+const SITE = [
+  @FILES@,
+];
 // The version before the newest stays for the pages still open on it.
 const VERSIONS_KEPT = 2;
 
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(CACHE_PREFIX + VERSION).then((cache) =>
-    cache.addAll(SITE.map((url) => new Request(url, { cache: "reload" })))));
+    cache.addAll(SITE.map(([url, integrity]) => new Request(url, { cache: "reload", integrity })))));
   self.skipWaiting();
 });
 

@@ -4,7 +4,8 @@
 //
 //   node page_test.mjs SITE_DIR SINGLE_FILE EXPECTED_OUTCOMES.tsv
 import assert from "node:assert/strict";
-import { cpSync, createReadStream, existsSync, mkdtempSync, readFileSync, writeFileSync } from "node:fs";
+import { cpSync, createReadStream, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { createHash } from "node:crypto";
 import { createServer } from "node:http";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
@@ -46,8 +47,8 @@ after(async () => { await browser?.close(); server?.close(); });
 
 // A page whose every console error, failed request and request to another origin fails
 // the test that opened it. Its requests from the first on are kept in page.requests.
-async function open(url, viewport = { width: 1024, height: 768 }) {
-  const page = await browser.newPage();
+async function open(url, viewport = { width: 1024, height: 768 }, context = browser) {
+  const page = await context.newPage();
   await page.setViewport(viewport);
   const problems = [];
   page.requests = [];
@@ -176,6 +177,9 @@ test("screen readers hear the boxes by parent and phase, and the answer as a sta
   const statuses = nodes.filter((n) => n.role === "status").map((n) => JSON.stringify(n));
   assert.ok(statuses.some((status) => status.includes("100% Patternless.")), "the answer as a status");
   assert.ok(nodes.some((n) => n.role === "button" && n.name === "Fermer"));
+  // The main view is named as the desktop names its window, and described by the instruction.
+  const view = nodes.find((n) => n.role === "region" && n.name === "Morvane 101");
+  assert.equal(view?.description, "Choisir une phase pour la femelle et une pour le male.");
   await page.close();
 });
 
@@ -268,61 +272,119 @@ test("the arrow keys move among the enabled boxes as on the desktop", async () =
   await page.close();
 });
 
-test("a WebAssembly that cannot be compiled is said on the splash", async () => {
-  const context = await browser.createBrowserContext(); // no service worker of the others
-  const page = await context.newPage();
-  await page.setRequestInterception(true);
-  page.on("request", (request) => (request.url().includes("morvane101.wasm")
-    ? request.respond({ status: 200, contentType: "application/wasm", body: "not WebAssembly" })
-    : request.continue()));
-  await page.goto(`${origin}/`);
-  await page.waitForFunction(() => document.getElementById("Form1-status").textContent !== "");
-  const splash = await page.evaluate(() => ({
-    said: document.getElementById("Form1-status").textContent,
-    role: document.getElementById("Form1-status").getAttribute("role"),
-    shown: !document.getElementById("Form1").hidden,
-  }));
-  assert.match(splash.said, /^Morvane 101 ne peut pas démarrer/);
-  assert.deepEqual([splash.role, splash.shown], ["status", true]);
-  await context.close();
-});
-
-test("a service worker update never mixes two versions", async () => {
-  const page = await open(`${origin}/`);
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  await page.reload();
-  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-  const first = await page.evaluate(() => document.documentElement.dataset.version);
-  // The next build: a changed script, under a version of its own.
-  const next = "next00000000";
-  const updated = mkdtempSync(join(tmpdir(), "site-next-"));
-  cpSync(siteDir, updated, { recursive: true });
-  writeFileSync(join(updated, "app.js"), `${readFileSync(join(siteDir, "app.js"), "utf8")}\n// next\n`);
-  for (const name of ["index.html", "sw.js"])
-    writeFileSync(join(updated, name), readFileSync(join(siteDir, name), "utf8").replaceAll(first, next));
-  servedDir = updated;
-  try {
-    const other = await open(`${origin}/`);
-    await other.evaluate(async () => {
-      const registration = await navigator.serviceWorker.ready;
-      await registration.update();
-      const worker = registration.installing ?? registration.waiting;
-      await new Promise((resolve) => {
-        if (!worker || worker.state === "activated") resolve();
-        worker?.addEventListener("statechange", () => worker.state === "activated" && resolve());
-      });
+// What cannot start says so on the splash, whatever failed.
+const breakages = {
+  "a WebAssembly that cannot be compiled": (url, body) =>
+    (url.includes("morvane101.wasm") ? { contentType: "application/wasm", body: "not WebAssembly" } : null),
+  "a script that cannot be loaded": (url) => (url.includes("app.js") ? { status: 404, body: "" } : null),
+  "the engine's script that cannot be loaded": (url) =>
+    (url.includes("morvane101.js") ? { status: 404, body: "" } : null),
+  "a fault while starting": (url, body) =>
+    (url === `${origin}/` ? { contentType: "text/html", body: body().replace('id="Command3"', "") } : null),
+};
+for (const [breakage, respond] of Object.entries(breakages)) {
+  test(`${breakage} is said on the splash`, async () => {
+    const context = await browser.createBrowserContext(); // no service worker of the others
+    const page = await context.newPage();
+    await page.setRequestInterception(true);
+    const pageHtml = () => readFileSync(join(siteDir, "index.html"), "utf8");
+    page.on("request", (request) => {
+      const response = respond(request.url(), pageHtml);
+      return response ? request.respond({ status: 200, ...response }) : request.continue();
     });
-    const script = (version) => page.evaluate(async (v) => (await fetch(`app.js?v=${v}`)).text(), version);
-    assert.ok(!(await script(first)).includes("// next"), "the first page keeps its version");
-    assert.ok((await script(next)).includes("// next"));
-    await page.reload();
-    assert.equal(await page.evaluate(() => document.documentElement.dataset.version), next);
-    await other.close();
+    await page.goto(`${origin}/`);
+    await page.waitForFunction(() => document.getElementById("Form1-status").textContent !== "");
+    const splash = await page.evaluate(() => ({
+      said: document.getElementById("Form1-status").textContent,
+      role: document.getElementById("Form1-status").getAttribute("role"),
+      shown: !document.getElementById("Form1").hidden,
+    }));
+    assert.match(splash.said, /^Morvane 101 ne peut pas démarrer/);
+    assert.deepEqual([splash.role, splash.shown], ["status", true]);
+    await context.close();
+  });
+}
+
+test("a service worker that cannot be registered leaves the page working", async () => {
+  const withoutWorker = mkdtempSync(join(tmpdir(), "site-without-worker-"));
+  cpSync(siteDir, withoutWorker, { recursive: true });
+  rmSync(join(withoutWorker, "sw.js"));
+  servedDir = withoutWorker;
+  const context = await browser.createBrowserContext();
+  try {
+    const page = await context.newPage();
+    const errors = [];
+    page.on("pageerror", (error) => errors.push(error.message));
+    await page.goto(`${origin}/`);
+    await mainViewShown(page);
+    await clickBox(page, "Check9");
+    await clickBox(page, "Check6");
+    assert.equal((await state(page)).answer, "Certains Tangerines et certains Hypos.");
+    assert.deepEqual(errors, []);
   } finally {
     servedDir = siteDir;
+    await context.close();
   }
-  await page.close();
 });
+
+// A build lists each file of the site in its worker with the digest of its bytes.
+function listAnew(dir) {
+  const digest = (name) => createHash("sha256").update(readFileSync(join(dir, name === "./" ? "index.html" : name)))
+    .digest("base64");
+  const worker = readFileSync(join(dir, "sw.js"), "utf8")
+    .replace(/\["([^"]+)", "sha256-[^"]+"\]/g, (_, name) => `["${name}", "sha256-${digest(name)}"]`);
+  writeFileSync(join(dir, "sw.js"), worker);
+}
+
+// The next build: a changed script, under a version of its own. Deployed whole, the new
+// worker takes over; while the files on the server are not yet the ones its list names (a
+// deploy racing its install), it takes none of them and the version before stays.
+for (const deploy of ["whole", "racing the install"]) {
+  test(`a service worker update never mixes two versions (deploy ${deploy})`, async () => {
+    const context = await browser.createBrowserContext(); // a worker of its own
+    const page = await open(`${origin}/`, undefined, context);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.reload();
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const first = await page.evaluate(() => document.documentElement.dataset.version);
+    const next = "next00000000";
+    const updated = mkdtempSync(join(tmpdir(), "site-next-"));
+    cpSync(siteDir, updated, { recursive: true });
+    writeFileSync(join(updated, "app.js"), `${readFileSync(join(siteDir, "app.js"), "utf8")}\n// next\n`);
+    for (const name of ["index.html", "sw.js"])
+      writeFileSync(join(updated, name), readFileSync(join(siteDir, name), "utf8").replaceAll(first, next));
+    if (deploy === "whole") listAnew(updated);
+    servedDir = updated;
+    try {
+      const other = await open(`${origin}/`, undefined, context);
+      const installed = await other.evaluate(async () => {
+        const registration = await navigator.serviceWorker.ready;
+        await registration.update();
+        const worker = registration.installing ?? registration.waiting;
+        return new Promise((resolve) => {
+          if (!worker || worker.state === "activated") resolve(worker?.state ?? "none");
+          worker?.addEventListener("statechange", () =>
+            ["activated", "redundant"].includes(worker.state) && resolve(worker.state));
+        });
+      });
+      const script = (version) => page.evaluate(async (v) => (await fetch(`app.js?v=${v}`)).text(), version);
+      assert.ok(!(await script(first)).includes("// next"), "the first page keeps its version");
+      await page.reload();
+      const version = await page.evaluate(() => document.documentElement.dataset.version);
+      if (deploy === "whole") {
+        assert.equal(installed, "activated");
+        assert.equal(version, next);
+        assert.ok((await script(next)).includes("// next"));
+      } else {
+        assert.equal(installed, "redundant");
+        assert.equal(version, first);
+      }
+    } finally {
+      servedDir = siteDir;
+    }
+    await context.close();
+  });
+}
 
 test("where the screen has room the design is shown larger, as one", async () => {
   const page = await open(`${origin}/`, { width: 1280, height: 960 });
