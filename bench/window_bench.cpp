@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QPushButton>
 
-#include "ui/check_box.h"
-#include "ui/form_runtime.h"
-#include "ui/main_window.h"
+#include "qt/check_box.h"
+#include "qt/form_runtime.h"
+#include "qt/main_window.h"
 
 namespace {
 

@@ -1,0 +1,104 @@
+// Form3: the main window, built from its design table.
+#include "qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+
+#include "design/box_navigation.h"
+#include "design/main_window_design.h"
+#include "design/spoken_texts.h"
+#include "qt/announcer.h"
+#include "qt/form_builder.h"
+#include "qt/form_runtime.h"
+#include "qt/widget_board.h"
+
+namespace ui {
+namespace {
+
+using design::ArrowKey;
+
+struct ArrowBinding {
+    Qt::Key key;
+    ArrowKey arrow;
+};
+
+constexpr std::array<ArrowBinding, 4> kArrowBindings{{
+    {Qt::Key_Up, ArrowKey::Up},
+    {Qt::Key_Down, ArrowKey::Down},
+    {Qt::Key_Left, ArrowKey::Left},
+    {Qt::Key_Right, ArrowKey::Right},
+}};
+
+std::optional<ArrowKey> arrowOf(const QKeyEvent& event) {
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return std::nullopt;
+    for (const ArrowBinding& binding : kArrowBindings)
+        if (event.key() == binding.key)
+            return binding.arrow;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Form3::Form3(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form3"));
+    buildForm(this, design::kMainWindowDesign, design::kMainWindowControls);
+    announcer_ = new Announcer(this);
+    board_ = std::make_unique<WidgetBoard>(this);
+    for (pairing::PhaseBox box : pairing::kAllBoxes) {
+        CheckBox& widget = board_->box(box, "initialisation");
+        widget.installEventFilter(this);
+        connect(&widget, &CheckBox::valueChanged, this, [this, box] { boxClicked(box); });
+    }
+    QPushButton& reset =
+        findControl<QPushButton>(this, QStringLiteral("Command3"))("initialisation");
+    QPushButton& close =
+        findControl<QPushButton>(this, QStringLiteral("Command1"))("initialisation");
+    connect(&reset, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(&close, &QPushButton::clicked, this, &Form3::Command1_Click);
+}
+
+Form3::~Form3() = default;
+
+pairing::PairingBoard& Form3::board() {
+    return *board_;
+}
+
+void Form3::boxClicked(pairing::PhaseBox box) {
+    pairing::handleBoxClick(*board_, box);
+    announcer_->announce(toQString(design::announcementAfterClick(*board_, box)));
+}
+
+// The two commands, Reset and Fermer.
+void Form3::Command3_Click() {
+    pairing::resetBoard(board());
+    announcer_->announce(toQString(design::announcementAfterReset()));
+}
+
+void Form3::Command1_Click() {
+    showMessage(toQString(design::thanksNote()));
+    endProgram();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const std::optional<ArrowKey> arrow = arrowOf(*static_cast<QKeyEvent*>(event));
+    const std::optional<pairing::PhaseBox> from = board_->boxOf(watched);
+    if (!arrow || !from)
+        return QWidget::eventFilter(watched, event);
+    if (const auto to = design::boxReachedBy(*board_, *from, *arrow))
+        board_->box(*to, "déplacement du focus").setFocus(Qt::OtherFocusReason);
+    return true;  // at the edge the focus stays, rather than wandering as Tab does
+}
+
+}  // namespace ui

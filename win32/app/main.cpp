@@ -1,0 +1,30 @@
+// Morvane 101 on Windows: the splash, then everything is the windows' handling of events.
+#include <windows.h>
+// After windows.h, whose types they use.
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "win32/splash_window.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // The annotations for screen readers are a COM service; the controls those of version 6.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    win::Form1 splash;
+    splash.show();
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        HWND window = GetAncestor(message.hwnd, GA_ROOT);
+        win::Form3* mainWindow = splash.mainWindow();
+        if (message.message == WM_KEYDOWN && mainWindow && window == mainWindow->handle() &&
+            mainWindow->moveAmongBoxes(message.wParam))
+            continue;
+        // Tab, Shift+Tab, Space and Return as in a dialog.
+        if (window && IsDialogMessageW(window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return int(message.wParam);
+}

@@ -1,0 +1,345 @@
+#include "win32/form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "win32/accessibility.h"
+#include "win32/check_box_drawing.h"
+#include "win32/fonts.h"
+#include "win32/runtime.h"
+#include "win32/text.h"
+
+namespace win {
+namespace {
+
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+COLORREF toColorRef(design::Rgb colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+};
+
+ControlClass classOf(const design::ControlDesign& control) {
+    using design::ControlKind;
+    const DWORD alignment = control.alignment == design::Alignment::TopCentre ? SS_CENTER : SS_LEFT;
+    switch (control.kind) {
+        case ControlKind::Label:
+            return {L"STATIC", alignment | SS_NOPREFIX};
+        case ControlKind::CheckBox:
+            return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
+        case ControlKind::CommandButton:
+            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
+        case ControlKind::Frame:
+            return {L"BUTTON", BS_GROUPBOX};
+        case ControlKind::Picture:
+            return {L"STATIC", SS_BITMAP};
+    }
+    return {L"STATIC", 0};
+}
+
+// The picture's resource drawn at `scale` times its size: "gecko.bmp" -> "gecko@2x.bmp".
+std::wstring resourceAtScale(std::string_view name, int scale) {
+    if (scale == 1)
+        return widened(name);
+    const size_t dot = name.rfind('.');
+    return widened(name.substr(0, dot)) + L"@" + std::to_wstring(scale) + L"x" +
+           widened(name.substr(dot));
+}
+
+SIZE sizeOf(HBITMAP bitmap) {
+    BITMAP facts{};
+    GetObjectW(bitmap, sizeof facts, &facts);
+    return {facts.bmWidth, facts.bmHeight};
+}
+
+// `picture` brought to `width` x `height` pixels, averaging where it shrinks.
+HBITMAP resized(HBITMAP picture, int width, int height) {
+    const SIZE size = sizeOf(picture);
+    if (size.cx == width && size.cy == height)
+        return picture;
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+    HBITMAP result = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previousFrom = SelectObject(from, picture);
+    const HGDIOBJ previousTo = SelectObject(to, result);
+    SetStretchBltMode(to, HALFTONE);
+    SetBrushOrgEx(to, 0, 0, nullptr);
+    StretchBlt(to, 0, 0, width, height, from, 0, 0, size.cx, size.cy, SRCCOPY);
+    SelectObject(from, previousFrom);
+    SelectObject(to, previousTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(picture);
+    return result;
+}
+
+}  // namespace
+
+void Form::registerClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &Form::windowProcedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        // The program's icon (resource 1), each size drawn for its place rather than scaled.
+        const auto icon = [](int sizeMetric) {
+            const int side = GetSystemMetrics(sizeMetric);
+            return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                                 IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
+        };
+        windowClass.hIcon = icon(SM_CXICON);
+        windowClass.hIconSm = icon(SM_CXSMICON);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kFormClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+Form::Form(const design::WindowDesign& window, std::span<const design::ControlDesign> controls)
+    : design_(window),
+      controlDesigns_(controls),
+      controls_(controls.size()),
+      fonts_(controls.size()),
+      pictures_(controls.size()),
+      controlBackgrounds_(controls.size()) {
+    registerClass();
+    background_ = window.background ? CreateSolidBrush(toColorRef(*window.background))
+                                    : GetSysColorBrush(COLOR_BTNFACE);
+    for (size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].background)
+            controlBackgrounds_[i] = CreateSolidBrush(toColorRef(*controls[i].background));
+    CreateWindowExW(0, kFormClass, widened(window.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    createControls();
+    if (const design::ControlDesign* describing =
+            design::controlNamed(controls, window.describedBy))
+        describe(window_, describing->text);
+    layOut(int(GetDpiForWindow(window_)));
+}
+
+Form::~Form() {
+    if (IsWindow(window_)) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        for (HWND control : controls_)
+            forgetAnnotations(control);
+        forgetAnnotations(window_);
+        DestroyWindow(window_);
+    }
+    const auto deleteAll = [](const auto& objects) {
+        for (HGDIOBJ object : objects)
+            if (object)
+                DeleteObject(object);
+    };
+    deleteAll(fonts_);
+    deleteAll(pictures_);
+    deleteAll(controlBackgrounds_);
+    if (design_.background)
+        DeleteObject(background_);
+}
+
+void Form::createControls() {
+    for (size_t i = 0; i < controlDesigns_.size(); ++i) {
+        const design::ControlDesign& control = controlDesigns_[i];
+        if (!control.container.empty() && !design::controlNamed(controlDesigns_, control.container))
+            runTimeError(control.container, "recherche du conteneur");
+        const ControlClass kind = classOf(control);
+        const std::wstring text =
+            control.kind == design::ControlKind::Picture ? L"" : widened(control.text);
+        controls_[i] = CreateWindowExW(
+            0, kind.name, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(i + 1), GetModuleHandleW(nullptr), nullptr);
+        annotate(controls_[i], control);
+    }
+}
+
+RECT Form::placeOf(const design::ControlDesign& control) const {
+    int left = control.left, top = control.top;
+    if (const design::ControlDesign* container =
+            design::controlNamed(controlDesigns_, control.container)) {
+        left += container->left;
+        top += container->top;
+    }
+    const auto pixels = [this](int twips) { return design::twipsToPixels(twips, dotsPerInch_); };
+    return {pixels(left), pixels(top), pixels(left) + pixels(control.width),
+            pixels(top) + pixels(control.height)};
+}
+
+HFONT Form::fontFor(const design::ControlDesign& control) const {
+    const design::FontDesign& font =
+        control.font.family.empty() ? design_.defaultFont : control.font;
+    if (font.family.empty())
+        return nullptr;
+    const int height = design::pointsToPixels(font.points, dotsPerInch_);
+    if (control.kind != design::ControlKind::CheckBox)
+        return createFont(font, height);
+    const RECT place = placeOf(control);
+    const int room = place.right - place.left - checkGlyphRoom(dotsPerInch_);
+    return fittedFont(font, height, widened(control.text), room);
+}
+
+// The design's picture at the control's size: drawn from the one twice as large where the
+// screen is dense, so that it is shrunk, never stretched.
+HBITMAP Form::pictureFor(const design::ControlDesign& control) const {
+    const RECT place = placeOf(control);
+    const int width = place.right - place.left, height = place.bottom - place.top;
+    const int scale = width > design::twipsToPixels(control.width) ? 2 : 1;
+    auto* picture = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                    resourceAtScale(control.text, scale).c_str(),
+                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!picture)
+        runTimeError(control.name, "chargement de l'image");
+    return resized(picture, width, height);
+}
+
+void Form::layOut(int dotsPerInch, const RECT* frame) {
+    dotsPerInch_ = dotsPerInch;
+    for (size_t i = 0; i < controlDesigns_.size(); ++i) {
+        const design::ControlDesign& control = controlDesigns_[i];
+        HWND handle = controls_[i];
+        if (HFONT font = fontFor(control)) {
+            SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            if (fonts_[i])
+                DeleteObject(fonts_[i]);
+            fonts_[i] = font;
+        }
+        if (control.kind == design::ControlKind::Picture) {
+            HBITMAP picture = pictureFor(control);
+            SendMessageW(handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+            if (pictures_[i])
+                DeleteObject(pictures_[i]);
+            pictures_[i] = picture;
+        }
+        const RECT place = placeOf(control);
+        SetWindowPos(handle, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const int width = design::twipsToPixels(design_.clientWidth, dotsPerInch);
+    const int height = design::twipsToPixels(design_.clientHeight, dotsPerInch);
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, UINT(dotsPerInch));
+    const POINT corner = frame ? POINT{frame->left, frame->top} : POINT{};
+    SetWindowPos(window_, nullptr, corner.x, corner.y, outer.right - outer.left,
+                 outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (frame ? 0 : SWP_NOMOVE));
+    // Where the frame is not drawn at the new density (Wine's is not), the client area
+    // still gets the design's size.
+    RECT client{};
+    GetClientRect(window_, &client);
+    GetWindowRect(window_, &outer);
+    if (client.right != width || client.bottom != height)
+        SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+HWND Form::control(std::string_view name, const char* operation) const {
+    for (size_t i = 0; i < controlDesigns_.size(); ++i)
+        if (controlDesigns_[i].name == name && IsWindow(controls_[i]))
+            return controls_[i];
+    runTimeError(name, operation);
+}
+
+const design::ControlDesign* Form::designOf(HWND handle) const {
+    const auto found = std::find(controls_.begin(), controls_.end(), handle);
+    return found == controls_.end() ? nullptr : &controlDesigns_[size_t(found - controls_.begin())];
+}
+
+void Form::show() {
+    if (IsWindowVisible(window_))
+        return;
+    ShowWindow(window_, SW_SHOW);
+    // The first control that takes the focus has it as the window opens.
+    if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE))
+        SetFocus(first);
+}
+
+void Form::hide() {
+    ShowWindow(window_, SW_HIDE);
+}
+
+HBRUSH Form::backgroundOf(const design::ControlDesign& control) const {
+    const HBRUSH own = controlBackgrounds_[size_t(&control - controlDesigns_.data())];
+    return own ? own : background_;
+}
+
+COLORREF Form::textColourOf(const design::ControlDesign& control, HWND handle) const {
+    if (!IsWindowEnabled(handle))
+        return design_.disabledText ? toColorRef(*design_.disabledText)
+                                    : GetSysColor(COLOR_GRAYTEXT);
+    return control.foreground ? toColorRef(*control.foreground) : GetSysColor(COLOR_BTNTEXT);
+}
+
+LRESULT Form::colours(HDC dc, HWND handle) {
+    const design::ControlDesign* control = designOf(handle);
+    if (!control)
+        return reinterpret_cast<LRESULT>(background_);
+    const std::optional<design::Rgb> background =
+        control->background ? control->background : design_.background;
+    SetBkColor(dc, background ? toColorRef(*background) : GetSysColor(COLOR_BTNFACE));
+    SetTextColor(dc, textColourOf(*control, handle));
+    return reinterpret_cast<LRESULT>(backgroundOf(*control));
+}
+
+// The check boxes are painted by the form, in their design's colours.
+LRESULT Form::notified(const NMHDR& notification) {
+    const design::ControlDesign* control = designOf(notification.hwndFrom);
+    if (notification.code != NM_CUSTOMDRAW || !control ||
+        control->kind != design::ControlKind::CheckBox)
+        return 0;
+    const auto& draw = reinterpret_cast<const NMCUSTOMDRAW&>(notification);
+    if (draw.dwDrawStage != CDDS_PREPAINT)
+        return CDRF_DODEFAULT;
+    drawCheckBox(draw, textColourOf(*control, notification.hwndFrom), backgroundOf(*control),
+                 dotsPerInch_);
+    return CDRF_SKIPDEFAULT;
+}
+
+LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The form comes with the window's creation, and stays with the window.
+    if (message == WM_NCCREATE) {
+        auto* creation = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* created = static_cast<Form*>(creation->lpCreateParams);
+        created->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcW(window, message, wParam, lParam);
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(window, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, form->background_);
+            return 1;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return form->colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_NOTIFY:
+            return form->notified(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_DPICHANGED:
+            form->layOut(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_COMMAND:
+            if (const design::ControlDesign* control =
+                    form->designOf(reinterpret_cast<HWND>(lParam)))
+                form->onCommand(*control, HIWORD(wParam));
+            return 0;
+        default:
+            return form->handleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace win

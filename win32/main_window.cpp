@@ -1,0 +1,126 @@
+// Form3: the main window, built from its design table, holding the pairing board in its
+// controls.
+#include "win32/main_window.h"
+
+#include <algorithm>
+#include <array>
+
+#include "design/box_navigation.h"
+#include "design/main_window_design.h"
+#include "design/spoken_texts.h"
+#include "win32/accessibility.h"
+#include "win32/runtime.h"
+#include "win32/text.h"
+
+namespace win {
+namespace {
+
+struct ArrowBinding {
+    WPARAM key;
+    design::ArrowKey arrow;
+};
+
+constexpr std::array<ArrowBinding, 4> kArrowBindings{{
+    {VK_UP, design::ArrowKey::Up},
+    {VK_DOWN, design::ArrowKey::Down},
+    {VK_LEFT, design::ArrowKey::Left},
+    {VK_RIGHT, design::ArrowKey::Right},
+}};
+
+}  // namespace
+
+Form3::Form3()
+    : Form(design::kMainWindowDesign, design::kMainWindowControls),
+      announcer_(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
+                                 handle(), nullptr, GetModuleHandleW(nullptr), nullptr)) {
+    annotate(announcer_, {.name = "announcer", .liveRegion = true});
+}
+
+Form3::~Form3() {
+    forgetAnnotations(announcer_);
+}
+
+HWND Form3::box(pairing::PhaseBox box, const char* operation) const {
+    return control(pairing::boxName(box), operation);
+}
+
+pairing::BoxValue Form3::value(pairing::PhaseBox box) const {
+    return static_cast<pairing::BoxValue>(
+        SendMessageW(this->box(box, "lecture de Value"), BM_GETCHECK, 0, 0));
+}
+
+// A write that changes the Value runs the box's click handling inside it, as a click does.
+void Form3::setValue(pairing::PhaseBox box, pairing::BoxValue value) {
+    HWND handle = this->box(box, "écriture de Value");
+    if (SendMessageW(handle, BM_GETCHECK, 0, 0) == value)
+        return;
+    SendMessageW(handle, BM_SETCHECK, WPARAM(value), 0);
+    pairing::handleBoxClick(*this, box);
+}
+
+bool Form3::isEnabled(pairing::PhaseBox box) const {
+    return IsWindowEnabled(this->box(box, "lecture de Enabled"));
+}
+
+void Form3::setEnabled(pairing::PhaseBox box, bool enabled) {
+    EnableWindow(this->box(box, "écriture de Enabled"), enabled);
+}
+
+std::string Form3::answer() const {
+    HWND handle = control("answer", "lecture de Caption");
+    std::wstring text(size_t(GetWindowTextLengthW(handle)) + 1, L'\0');
+    text.resize(size_t(GetWindowTextW(handle, text.data(), int(text.size()))));
+    return narrowed(text);
+}
+
+void Form3::setAnswer(std::string_view text) {
+    SetWindowTextW(control("answer", "écriture de Caption"), widened(text).c_str());
+}
+
+void Form3::onCommand(const design::ControlDesign& control, WORD code) {
+    if (code != BN_CLICKED)
+        return;
+    const std::string answerBefore = answer();
+    if (control.box) {
+        pairing::handleBoxClick(*this, *control.box);
+        announce(answerBefore, design::choicesAfterClick(*this, *control.box));
+    } else if (control.name == "Command3") {
+        Command3_Click();
+        announce(answerBefore, std::string(design::announcementAfterReset()));
+    } else if (control.name == "Command1") {
+        Command1_Click();
+    }
+}
+
+// Once the handling is over, so that a Reset says one thing, not one per box: the new
+// answer, then `sentence` on what became of the choices.
+void Form3::announce(const std::string& answerBefore, const std::string& sentence) {
+    if (const std::string now = answer(); now != answerBefore && !now.empty())
+        announceChange(control("answer", "annonce du résultat"));
+    if (!sentence.empty()) {
+        SetWindowTextW(announcer_, widened(sentence).c_str());
+        announceChange(announcer_);
+    }
+}
+
+void Form3::Command3_Click() {
+    pairing::resetBoard(*this);
+}
+
+void Form3::Command1_Click() {
+    showMessage(design::thanksNote());
+    endProgram();
+}
+
+bool Form3::moveAmongBoxes(WPARAM key) {
+    const design::ControlDesign* focused = designOf(GetFocus());
+    const auto binding = std::find_if(kArrowBindings.begin(), kArrowBindings.end(),
+                                      [key](const ArrowBinding& b) { return b.key == key; });
+    if (!focused || !focused->box || binding == kArrowBindings.end())
+        return false;
+    if (const auto reached = design::boxReachedBy(*this, *focused->box, binding->arrow))
+        SetFocus(box(*reached, "déplacement du focus"));
+    return true;  // at the edge the focus stays
+}
+
+}  // namespace win

@@ -1,0 +1,46 @@
+// Form1: the splash window and its timer.
+#include "win32/splash_window.h"
+
+#include "design/splash_design.h"
+#include "win32/runtime.h"
+
+namespace win {
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+
+}  // namespace
+
+Form1::Form1() : Form(design::kSplashDesign, design::kSplashControls) {
+    SetTimer(handle(), kTimer1, kHandOverMilliseconds, nullptr);
+}
+
+Form3* Form1::mainWindow() const {
+    return mainWindow_ && IsWindow(mainWindow_->handle()) ? mainWindow_.get() : nullptr;
+}
+
+void Form1::Timer1_Timer() {
+    hide();
+    if (!mainWindow())
+        mainWindow_ = std::make_unique<Form3>();
+    mainWindow_->show();
+}
+
+LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            if (wParam == kTimer1)
+                Timer1_Timer();
+            return 0;
+        case WM_CLOSE:
+            // Once the main window exists, the hidden splash keeps watch over it and stays;
+            // closed before, it leaves no window: the program ends.
+            if (!mainWindow_)
+                endProgram();
+            return 0;
+        default:
+            return Form::handleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace win
