@@ -1,5 +1,6 @@
 #include "design/main_window_design.h"
 
+#include "design/application.h"
 #include "design/colour.h"
 #include "design/spoken_texts.h"
 
@@ -73,7 +74,7 @@ Rgb captionColourOf(pairing::Phase phase) {
 }
 
 // On the grey background the usual grey of disabled text all but vanishes.
-const WindowDesign kMainWindowDesign{.caption = "Morvane 101",
+const WindowDesign kMainWindowDesign{.caption = kApplicationTitle,
                                      .clientWidth = 9975,
                                      .clientHeight = 8205,
                                      .background = kGrey,

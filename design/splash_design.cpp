@@ -1,5 +1,7 @@
 #include "design/splash_design.h"
 
+#include "design/application.h"
+
 namespace design {
 namespace {
 
@@ -9,7 +11,7 @@ constexpr FontDesign kBold12{"MS Sans Serif", 12, true};
 
 }  // namespace
 
-const WindowDesign kSplashDesign{"Morvane 101", 5580, 4305};
+const WindowDesign kSplashDesign{kApplicationTitle, 5580, 4305};
 
 const std::array<ControlDesign, kSplashControlCount> kSplashControls{{
     {.name = "Label1",

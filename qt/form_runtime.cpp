@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "design/application.h"
+#include "design/fonts.h"
 #include "design/spoken_texts.h"
 #include "qt/form_builder.h"
 
@@ -52,14 +54,16 @@ protected:
 
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("morvane-101"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kApplicationTitle));
-    QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    QApplication::setApplicationDisplayName(toQString(design::kApplicationTitle));
+    QApplication::setDesktopFileName(toQString(design::kApplicationId));
     app.installEventFilter(new IconAfterFirstPaint(&app));
     // The windows decide when the program ends: closing the main window through its frame
     // must not, while the hidden splash keeps watch.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The designs name the classic Windows sans font; Liberation Sans has close metrics.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // The designs' fonts, as this desktop has them.
+    for (const design::FontChoice& font : design::kFontChoices)
+        if (font.desktop != font.design)
+            QFont::insertSubstitution(toQString(font.design), toQString(font.desktop));
 
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -70,10 +74,11 @@ void prepareApplication(QApplication& app) {
 void runTimeError(const QString& control, const QString& operation) {
     const QString message = QString::fromStdString(
         design::runTimeErrorMessage(control.toStdString(), operation.toStdString()));
-    std::fprintf(stderr, "%s: %s\n", kApplicationTitle, message.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s: %s\n", design::kApplicationTitle.data(),
+                 message.toLocal8Bit().constData());
     std::fflush(stderr);
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle), message,
+        QMessageBox box(QMessageBox::Critical, toQString(design::kApplicationTitle), message,
                         QMessageBox::Ok);
         box.exec();
     }
@@ -83,7 +88,7 @@ void runTimeError(const QString& control, const QString& operation) {
 }
 
 void showMessage(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle), text,
+    QMessageBox box(QMessageBox::NoIcon, toQString(design::kApplicationTitle), text,
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

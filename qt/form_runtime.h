@@ -11,10 +11,6 @@ class QApplication;
 
 namespace ui {
 
-inline constexpr char kApplicationTitle[] = "Morvane 101";
-// The name of the installed menu entry and icon, by which desktops match the windows to them.
-inline constexpr char kApplicationId[] = "fr.morvane.morvane101";
-
 // Sets up the application as the windows expect it: its title and icon, the design fonts
 // mapped to installed ones, Qt's own strings in French, and a lifetime that no window's
 // closing ends.

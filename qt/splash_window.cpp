@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 
+#include "design/application.h"
 #include "design/main_window_design.h"
 #include "design/splash_design.h"
 #include "qt/form_builder.h"
@@ -16,7 +17,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     timer1_.setObjectName(QStringLiteral("Timer1"));
     // The hand-over is promised at 2,000 ms, not "about" then.
     timer1_.setTimerType(Qt::PreciseTimer);
-    timer1_.setInterval(kHandOverMilliseconds);
+    timer1_.setInterval(design::kHandOverMilliseconds);
     connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
     timer1_.start();
 }

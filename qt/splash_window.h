@@ -14,8 +14,6 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kHandOverMilliseconds = 2000;
-
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 

@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <span>
 
+#include "design/application.h"
+#include "design/fonts.h"
 #include "design/main_window_design.h"
 #include "design/splash_design.h"
 #include "design/spoken_texts.h"
@@ -25,20 +27,6 @@ using design::ControlKind;
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
-
-struct FontStack {
-    std::string_view family;
-    const char* css;
-};
-
-// The desktop's font substitutions, then what other systems have instead.
-constexpr FontStack kFontStacks[] = {
-    {"MS Sans Serif", "\"Liberation Sans\", Arial, Helvetica, sans-serif"},
-    {"Liberation Sans", "\"Liberation Sans\", Arial, Helvetica, sans-serif"},
-    {"Liberation Sans Narrow",
-     "\"Liberation Sans Narrow\", \"Arial Narrow\", \"Liberation Sans\", Arial, Helvetica, "
-     "sans-serif"},
-};
 
 QString escaped(const QString& text) {
     return text.toHtmlEscaped();
@@ -55,15 +43,19 @@ QString cssColour(design::Rgb colour) {
         .arg(colour.blue, 2, 16, QLatin1Char('0'));
 }
 
-QString fontRule(const design::FontDesign& font) {
-    for (const FontStack& stack : kFontStacks)
-        if (stack.family == font.family)
-            return QStringLiteral("font:%1%2px %3;")
-                .arg(font.bold ? QStringLiteral("bold ") : QString())
-                .arg(design::pointsToPixels(font.points))
-                .arg(QString::fromLatin1(stack.css));
-    std::fprintf(stderr, "no font stack for %s\n", font.family.data());
+// The font stack of the font the designs call `family`.
+QString fontStack(std::string_view family) {
+    if (const design::FontChoice* choice = design::fontChoiceFor(family))
+        return toQString(choice->web);
+    std::fprintf(stderr, "no font stack for %s\n", family.data());
     std::exit(1);
+}
+
+QString fontRule(const design::FontDesign& font) {
+    return QStringLiteral("font:%1%2px %3;")
+        .arg(font.bold ? QStringLiteral("bold ") : QString())
+        .arg(design::pointsToPixels(font.points))
+        .arg(fontStack(font.family));
 }
 
 // Element ids: the control names, behind the window's prefix where two windows share them.
@@ -191,10 +183,16 @@ int main(int argc, char* argv[]) {
     page.replace(QStringLiteral("@SPLASH@"), windowMarkup(splash));
     page.replace(QStringLiteral("@MAIN@"), windowMarkup(mainView));
     page.replace(QStringLiteral("@THANKS@"), escaped(toQString(design::thanksNote())));
+    page.replace(QStringLiteral("@TITLE@"), escaped(toQString(design::kApplicationTitle)));
+    page.replace(QStringLiteral("@HAND_OVER_MS@"), QString::number(design::kHandOverMilliseconds));
+    page.replace(QStringLiteral("@MAIN_DESCRIBED_BY@"),
+                 toQString(design::kMainWindowDesign.describedBy));
 
-    const QString css = QStringLiteral("/* Made from the windows' designs. */\n") +
-                        windowRules(QStringLiteral("Form1"), design::kSplashDesign, splash) +
-                        windowRules(QStringLiteral("Form3"), design::kMainWindowDesign, mainView);
+    const QString css =
+        QStringLiteral("/* Made from the windows' designs. */\n") +
+        QStringLiteral(":root{--system-font:%1;}\n").arg(fontStack(design::kSystemFont)) +
+        windowRules(QStringLiteral("Form1"), design::kSplashDesign, splash) +
+        windowRules(QStringLiteral("Form3"), design::kMainWindowDesign, mainView);
 
     const QImage gecko(QString::fromLocal8Bit(argv[3]));
     if (!write(out + QStringLiteral("index.html"), page.toUtf8()) ||

@@ -4,10 +4,10 @@
 // what the designs say of it. No rule of the pairings and no sentence lives here.
 "use strict";
 
-const HAND_OVER_MS = 2000;
 const ARROWS = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight"]; // as the board numbers them
 
 const splash = document.getElementById("Form1");
+const HAND_OVER_MS = Number(splash.dataset.handOverMs);
 const mainView = document.getElementById("Form3");
 const answer = document.getElementById("answer");
 const announcer = document.getElementById("announcer");

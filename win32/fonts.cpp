@@ -1,24 +1,10 @@
 #include "win32/fonts.h"
 
-#include <algorithm>
-#include <array>
+#include "design/fonts.h"
+#include "win32/text.h"
 
 namespace win {
 namespace {
-
-struct FontFamily {
-    std::string_view design;
-    const wchar_t* windows;
-};
-
-// Fonts that every Windows 10 and 11 has. MS Sans Serif, a bitmap font, has its TrueType
-// twin; Liberation Sans was made to the metrics of Arial. There is no narrow Arial without
-// Office: the boxes take Arial and fit their captions to their room (fittedFont).
-constexpr std::array<FontFamily, 3> kFontFamilies{{
-    {"MS Sans Serif", L"Microsoft Sans Serif"},
-    {"Liberation Sans", L"Arial"},
-    {"Liberation Sans Narrow", L"Arial"},
-}};
 
 int widthOf(HDC dc, HFONT font, std::wstring_view text) {
     const HGDIOBJ previous = SelectObject(dc, font);
@@ -31,12 +17,11 @@ int widthOf(HDC dc, HFONT font, std::wstring_view text) {
 }  // namespace
 
 HFONT createFont(const design::FontDesign& font, int pixelHeight) {
-    const auto family = std::find_if(kFontFamilies.begin(), kFontFamilies.end(),
-                                     [&](const FontFamily& f) { return f.design == font.family; });
+    const design::FontChoice* choice = design::fontChoiceFor(font.family);
+    const std::wstring family = widened(choice ? choice->windows : design::kFontChoices[0].windows);
     return CreateFontW(-pixelHeight, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS,
-                       family != kFontFamilies.end() ? family->windows : L"Microsoft Sans Serif");
+                       DEFAULT_PITCH | FF_SWISS, family.c_str());
 }
 
 HFONT fittedFont(const design::FontDesign& font, int pixelHeight, std::wstring_view text,

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "design/application.h"
 #include "design/spoken_texts.h"
 #include "win32/form.h"
 #include "win32/text.h"
@@ -14,14 +15,16 @@ namespace win {
 
 void runTimeError(std::string_view control, std::string_view operation) {
     const std::string message = design::runTimeErrorMessage(control, operation);
-    std::fprintf(stderr, "Morvane 101: %s\n", message.c_str());
-    MessageBoxW(nullptr, widened(message).c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+    std::fprintf(stderr, "%s: %s\n", design::kApplicationTitle.data(), message.c_str());
+    MessageBoxW(nullptr, widened(message).c_str(), widened(design::kApplicationTitle).c_str(),
+                MB_OK | MB_ICONERROR);
     // Whatever state the windows are in can no longer be trusted.
     ExitProcess(1);
 }
 
 void showMessage(std::string_view text) {
-    MessageBoxW(GetActiveWindow(), widened(text).c_str(), kApplicationTitle, MB_OK | MB_APPLMODAL);
+    MessageBoxW(GetActiveWindow(), widened(text).c_str(),
+                widened(design::kApplicationTitle).c_str(), MB_OK | MB_APPLMODAL);
 }
 
 void endProgram() {

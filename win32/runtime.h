@@ -6,8 +6,6 @@
 
 namespace win {
 
-inline constexpr wchar_t kApplicationTitle[] = L"Morvane 101";
-
 // Reports a failed access to a control in a message box and ends the program with
 // status 1. Never returns.
 [[noreturn]] void runTimeError(std::string_view control, std::string_view operation);

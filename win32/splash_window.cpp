@@ -1,6 +1,7 @@
 // Form1: the splash window and its timer.
 #include "win32/splash_window.h"
 
+#include "design/application.h"
 #include "design/splash_design.h"
 #include "win32/runtime.h"
 
@@ -12,7 +13,7 @@ constexpr UINT_PTR kTimer1 = 1;
 }  // namespace
 
 Form1::Form1() : Form(design::kSplashDesign, design::kSplashControls) {
-    SetTimer(handle(), kTimer1, kHandOverMilliseconds, nullptr);
+    SetTimer(handle(), kTimer1, design::kHandOverMilliseconds, nullptr);
 }
 
 Form3* Form1::mainWindow() const {

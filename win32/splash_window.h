@@ -11,8 +11,6 @@ namespace win {
 
 class Form1 final : public Form {
 public:
-    static constexpr UINT kHandOverMilliseconds = 2000;
-
     Form1();
 
     // The main window, once the first tick has created it and while it is open.

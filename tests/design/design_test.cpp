@@ -3,7 +3,9 @@
 #include <set>
 
 #include "design/colour.h"
+#include "design/fonts.h"
 #include "design/main_window_design.h"
+#include "design/splash_design.h"
 #include "design/spoken_texts.h"
 #include "pairing/memory_board.h"
 
@@ -85,3 +87,67 @@ INSTANTIATE_TEST_SUITE_P(
                  "Les autres phases de la femelle sont indisponibles tant que Tangerine est "
                  "cochée."}),
     [](const auto& info) { return std::string(pairing::boxName(info.param.box)); });
+
+struct WindowCase {
+    const char* name;
+    const design::WindowDesign* window;
+    std::span<const design::ControlDesign> controls;
+};
+
+class WindowLayout : public testing::TestWithParam<WindowCase> {};
+
+// The main window's title line has a box one pixel taller than the room above the parents'
+// names (120 + 615 > 720 twips), as the window was drawn; its one line of text ends well
+// above them.
+const std::set<std::pair<std::string_view, std::string_view>> kDrawnOverlaps{
+    {"Label1", "Label2"}, {"Label2", "Label1"}, {"Label1", "Label3"}, {"Label3", "Label1"}};
+
+// Every control lies inside its container, and none covers another of the same container.
+TEST_P(WindowLayout, placesEachControlInsideItsContainerOverNoOther) {
+    const auto [name, window, controls] = GetParam();
+    for (const design::ControlDesign& control : controls) {
+        int width = window->clientWidth, height = window->clientHeight;
+        if (!control.container.empty()) {
+            const design::ControlDesign* container =
+                design::controlNamed(controls, control.container);
+            ASSERT_NE(container, nullptr) << control.name;
+            width = container->width;
+            height = container->height;
+        }
+        EXPECT_TRUE(control.left >= 0 && control.top >= 0 &&
+                    control.left + control.width <= width && control.top + control.height <= height)
+            << control.name << " lies outside "
+            << (control.container.empty() ? name : control.container);
+        for (const design::ControlDesign& other : controls) {
+            if (&other == &control || other.container != control.container)
+                continue;
+            const bool apart = control.left + control.width <= other.left ||
+                               other.left + other.width <= control.left ||
+                               control.top + control.height <= other.top ||
+                               other.top + other.height <= control.top;
+            if (name == std::string_view("Form3") &&
+                kDrawnOverlaps.contains({control.name, other.name}))
+                continue;
+            EXPECT_TRUE(apart) << control.name << " covers " << other.name;
+        }
+    }
+}
+
+// Each edition knows what to show for every font the window names.
+TEST_P(WindowLayout, namesOnlyFontsEveryPlatformHasAChoiceFor) {
+    const auto [name, window, controls] = GetParam();
+    if (!window->defaultFont.family.empty()) {
+        EXPECT_NE(design::fontChoiceFor(window->defaultFont.family), nullptr) << name;
+    }
+    for (const design::ControlDesign& control : controls) {
+        if (!control.font.family.empty()) {
+            EXPECT_NE(design::fontChoiceFor(control.font.family), nullptr) << control.name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, WindowLayout,
+    testing::Values(WindowCase{"Form1", &design::kSplashDesign, design::kSplashControls},
+                    WindowCase{"Form3", &design::kMainWindowDesign, design::kMainWindowControls}),
+    [](const testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });

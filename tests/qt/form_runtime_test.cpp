@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include "design/application.h"
 #include "design/spoken_texts.h"
 #include "qt/form_builder.h"
 #include "qt/form_runtime.h"
@@ -43,8 +44,8 @@ private slots:
     }
 
     void desktopsCanMatchTheWindowsToTheInstalledMenuEntry() {
-        const QString entry = QStringLiteral(PACKAGING_DIR "/%1.desktop")
-                                  .arg(QString::fromLatin1(ui::kApplicationId));
+        const QString entry =
+            QStringLiteral(PACKAGING_DIR "/%1.desktop").arg(ui::toQString(design::kApplicationId));
         QVERIFY2(QFile::exists(entry), qPrintable(entry));
     }
 

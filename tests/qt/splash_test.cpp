@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QtEndian>
 
+#include "design/application.h"
 #include "qt/check_box.h"
 #include "qt/form_runtime.h"
 #include "qt/splash_window.h"
@@ -128,7 +129,7 @@ private slots:
         splash.show();
         QVERIFY(!splash.mainWindow());
         QTRY_VERIFY_WITH_TIMEOUT(splash.mainWindow() && splash.mainWindow()->isVisible(), 4000);
-        QVERIFY(clock.elapsed() >= Form1::kHandOverMilliseconds);
+        QVERIFY(clock.elapsed() >= design::kHandOverMilliseconds);
         QVERIFY(!splash.isVisible());
         QVERIFY(splash.mainWindow()->parentWidget() == nullptr);
         for (ui::CheckBox* check : splash.mainWindow()->findChildren<ui::CheckBox*>()) {
