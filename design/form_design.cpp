@@ -11,4 +11,18 @@ const ControlDesign* controlNamed(std::span<const ControlDesign> controls, std::
     return found == controls.end() ? nullptr : &*found;
 }
 
+std::string_view nameOf(std::span<const ControlDesign> controls, ControlRole role) {
+    const auto found =
+        std::find_if(controls.begin(), controls.end(),
+                     [role](const ControlDesign& control) { return control.role == role; });
+    return found == controls.end() ? std::string_view() : found->name;
+}
+
+const ControlDesign* initialFocus(std::span<const ControlDesign> controls) {
+    const auto found =
+        std::find_if(controls.begin(), controls.end(),
+                     [](const ControlDesign& control) { return takesFocus(control.kind); });
+    return found == controls.end() ? nullptr : &*found;
+}
+
 }  // namespace design

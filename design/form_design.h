@@ -17,6 +17,10 @@ enum class ControlKind { Label, CheckBox, CommandButton, Frame, Picture };
 
 enum class Alignment { TopLeft, TopCentre };
 
+// What a front-end does with a control beyond showing it: the label that shows the answer,
+// and the two commands.
+enum class ControlRole { None, Answer, Reset, Close };
+
 struct Rgb {
     std::uint8_t red{0}, green{0}, blue{0};
     friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
@@ -42,6 +46,7 @@ struct ControlDesign {
     std::string spokenName{};                // what a screen reader says instead of the caption
     std::string_view description{};          // what a screen reader adds to the name
     bool liveRegion{false};                  // a screen reader hears each new text as it comes
+    ControlRole role{ControlRole::None};
 };
 
 struct WindowDesign {
@@ -64,5 +69,16 @@ constexpr int pointsToPixels(double points, int dotsPerInch = 96) {
 
 // The control of `controls` called `name`, if there is one.
 const ControlDesign* controlNamed(std::span<const ControlDesign> controls, std::string_view name);
+
+// The name of the control of `controls` with `role`; empty if there is none.
+std::string_view nameOf(std::span<const ControlDesign> controls, ControlRole role);
+
+// Whether a control of `kind` takes the focus, and so a place in the tab order.
+constexpr bool takesFocus(ControlKind kind) {
+    return kind == ControlKind::CheckBox || kind == ControlKind::CommandButton;
+}
+
+// The control that has the focus as the window opens: the first in tab order that takes it.
+const ControlDesign* initialFocus(std::span<const ControlDesign> controls);
 
 }  // namespace design

@@ -37,7 +37,7 @@ ControlDesign label(std::string_view name, std::string_view text, int left, int 
 }
 
 ControlDesign button(std::string_view name, std::string_view text, int left,
-                     std::string_view description) {
+                     std::string_view description, ControlRole role) {
     return {.name = name,
             .kind = K::CommandButton,
             .text = text,
@@ -45,7 +45,8 @@ ControlDesign button(std::string_view name, std::string_view text, int left,
             .top = 7440,
             .width = 1455,
             .height = 495,
-            .description = description};
+            .description = description,
+            .role = role};
 }
 
 // Every phase box has the same size and font, and shows its phase in that phase's colour.
@@ -88,7 +89,7 @@ const std::array<ControlDesign, kMainWindowControlCount> kMainWindowControls{{
     label("Label2", "Femelle:", kFemaleColumn, 720, 975, 375, kPlain12),
     label("Label3", "Male:", kMaleColumn, 720, 615, 375, kPlain12),
     label("Label4", pairing::heading(pairing::Phase::Regulier), 960, 1200, 2175, 375, kBold12),
-    button("Command1", "Fermer", 7920, "Quitte Morvane 101"),
+    button("Command1", "Fermer", 7920, "Quitte Morvane 101", ControlRole::Close),
     phaseBox(PhaseBox::Check1, kFemaleColumn, 2280),
     phaseBox(PhaseBox::Check2, kMaleColumn, 2280),
     {.name = "Frame1",
@@ -107,7 +108,8 @@ const std::array<ControlDesign, kMainWindowControlCount> kMainWindowControls{{
      .font = kPlain13_5,
      .container = "Frame1",
      .description = "Résultat du croisement",
-     .liveRegion = true},
+     .liveRegion = true,
+     .role = ControlRole::Answer},
     phaseBox(PhaseBox::Check16, kMaleColumn, 6600),
     phaseBox(PhaseBox::Check15, kMaleColumn, 6000),
     phaseBox(PhaseBox::Check14, kMaleColumn, 5400),
@@ -125,7 +127,8 @@ const std::array<ControlDesign, kMainWindowControlCount> kMainWindowControls{{
     label("Label5", pairing::heading(pairing::Phase::HetAlbinos), 960, 4800, 2295, 375, kBold12),
     phaseBox(PhaseBox::Check17, kFemaleColumn, 1800),
     phaseBox(PhaseBox::Check18, kMaleColumn, 1800),
-    button("Command3", "Reset", 1560, "Décoche toutes les phases et efface le résultat"),
+    button("Command3", "Reset", 1560, "Décoche toutes les phases et efface le résultat",
+           ControlRole::Reset),
 }};
 
 }  // namespace design

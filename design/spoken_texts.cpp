@@ -53,16 +53,22 @@ std::string choicesAfterClick(const pairing::PairingBoard& board, pairing::Phase
     }
 }
 
-std::string announcementAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box) {
-    const std::string choices = choicesAfterClick(board, box);
-    const std::string answer = board.answer();
-    if (choices.empty() || answer.empty())
-        return choices;
+std::string Announcement::asOneSentence() const {
+    if (answer.empty() || choices.empty())
+        return answer + choices;
     return answer + ' ' + choices;
 }
 
-std::string_view announcementAfterReset() {
-    return "Toutes les phases ont été décochées et le résultat effacé.";
+Announcement announcementAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box,
+                                    std::string_view answerBefore) {
+    std::string answer = board.answer();
+    if (answer == answerBefore)
+        answer.clear();
+    return {std::move(answer), choicesAfterClick(board, box)};
+}
+
+Announcement announcementAfterReset() {
+    return {{}, "Toutes les phases ont été décochées et le résultat effacé."};
 }
 
 std::string_view thanksNote() {

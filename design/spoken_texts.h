@@ -17,12 +17,23 @@ std::string spokenName(pairing::PhaseBox box);
 // handling ran. Empty for a Value that is neither 0 nor 1.
 std::string choicesAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box);
 
-// Said after `box` changed and its click handling ran: the answer when there is one, then
-// what became of the choices. Empty when they are.
-std::string announcementAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box);
+// What screen readers are told once a user's click has been handled: the answer, when the
+// click changed it and it says something, then what became of the choices.
+struct Announcement {
+    std::string answer{};
+    std::string choices{};
 
-// Said after Reset.
-std::string_view announcementAfterReset();
+    // Both as one sentence, for a window that speaks with one voice.
+    std::string asOneSentence() const;
+};
+
+// After `box` changed from a user's click and its click handling ran; the answer was
+// `answerBefore`.
+Announcement announcementAfterClick(const pairing::PairingBoard& board, pairing::PhaseBox box,
+                                    std::string_view answerBefore);
+
+// After Reset: the answer is gone, which is said with the choices.
+Announcement announcementAfterReset();
 
 // The one-line thanks that "Fermer" shows before the program ends.
 std::string_view thanksNote();

@@ -210,13 +210,13 @@ void buildForm(QWidget* form, const design::WindowDesign& window,
             control->setAccessibleName(toQString(design.spokenName));
         if (!design.description.empty())
             control->setAccessibleDescription(toQString(design.description));
-        if (control->focusPolicy() & Qt::TabFocus) {
+        if (design::takesFocus(design.kind)) {
             if (previousInTabOrder)
                 QWidget::setTabOrder(previousInTabOrder, control);
-            else
-                control->setFocus();
             previousInTabOrder = control;
         }
+        if (&design == design::initialFocus(controls))
+            control->setFocus();
     }
 }
 

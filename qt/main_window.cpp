@@ -53,10 +53,12 @@ Form3::Form3(QWidget* parent) : QWidget(parent) {
         widget.installEventFilter(this);
         connect(&widget, &CheckBox::valueChanged, this, [this, box] { boxClicked(box); });
     }
-    QPushButton& reset =
-        findControl<QPushButton>(this, QStringLiteral("Command3"))("initialisation");
-    QPushButton& close =
-        findControl<QPushButton>(this, QStringLiteral("Command1"))("initialisation");
+    const auto command = [this](design::ControlRole role) -> QPushButton& {
+        const auto name = design::nameOf(design::kMainWindowControls, role);
+        return findControl<QPushButton>(this, toQString(name))("initialisation");
+    };
+    QPushButton& reset = command(design::ControlRole::Reset);
+    QPushButton& close = command(design::ControlRole::Close);
     connect(&reset, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(&close, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
@@ -68,14 +70,16 @@ pairing::PairingBoard& Form3::board() {
 }
 
 void Form3::boxClicked(pairing::PhaseBox box) {
+    const std::string answerBefore = board_->answer();
     pairing::handleBoxClick(*board_, box);
-    announcer_->announce(toQString(design::announcementAfterClick(*board_, box)));
+    announcer_->announce(
+        toQString(design::announcementAfterClick(*board_, box, answerBefore).asOneSentence()));
 }
 
 // The two commands, Reset and Fermer.
 void Form3::Command3_Click() {
     pairing::resetBoard(board());
-    announcer_->announce(toQString(design::announcementAfterReset()));
+    announcer_->announce(toQString(design::announcementAfterReset().asOneSentence()));
 }
 
 void Form3::Command1_Click() {

@@ -1,11 +1,15 @@
 #include "qt/widget_board.h"
 
+#include "design/main_window_design.h"
+#include "qt/form_builder.h"
+
 namespace ui {
 
 using pairing::PhaseBox;
 
 WidgetBoard::WidgetBoard(QWidget* form)
-    : answer_(findControl<QLabel>(form, QStringLiteral("answer"))) {
+    : answer_(findControl<QLabel>(form, toQString(design::nameOf(design::kMainWindowControls,
+                                                                 design::ControlRole::Answer)))) {
     for (PhaseBox box : pairing::kAllBoxes) {
         const auto name = pairing::boxName(box);
         boxes_[pairing::indexOf(box)] =

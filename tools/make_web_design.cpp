@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <span>
@@ -94,26 +95,41 @@ QString childrenOf(const ControlDesign& container, const Window& window) {
     return markup;
 }
 
+// What the page's script looks controls up by: their role, and which has the focus as the
+// window opens.
+QString scriptAttributes(const ControlDesign& design, const Window& window) {
+    static constexpr std::array<const char*, 4> kRoleNames{"", "answer", "reset", "close"};
+    QString attributes;
+    if (design.role != design::ControlRole::None)
+        attributes += QStringLiteral(" data-role=\"%1\"")
+                          .arg(QLatin1String(kRoleNames[static_cast<size_t>(design.role)]));
+    if (&design == design::initialFocus(window.controls))
+        attributes += QStringLiteral(" data-initial-focus");
+    return attributes;
+}
+
 QString controlMarkup(const ControlDesign& design, const Window& window) {
     const QString name = idOf(window.prefix, design);
+    const QString attributes = scriptAttributes(design, window);
     const QString text = escaped(toQString(design.text));
     const QString spokenName = escaped(toQString(design.spokenName));
     switch (design.kind) {
         case ControlKind::Label:
             // A live region is where screen readers hear each new text.
             if (design.liveRegion)
-                return QStringLiteral("<p id=\"%1\" class=\"control\" role=\"status\">%2</p>\n")
-                    .arg(name, text);
-            return QStringLiteral("<p id=\"%1\" class=\"control\">%2</p>\n").arg(name, text);
+                return QStringLiteral("<p id=\"%1\" class=\"control\" role=\"status\"%3>%2</p>\n")
+                    .arg(name, text, attributes);
+            return QStringLiteral("<p id=\"%1\" class=\"control\"%3>%2</p>\n")
+                .arg(name, text, attributes);
         case ControlKind::CheckBox:
             return QStringLiteral(
                        "<label id=\"%1\" class=\"control box\"><input type=\"checkbox\" "
-                       "aria-label=\"%2\"> %3</label>\n")
-                .arg(name, spokenName, text);
+                       "aria-label=\"%2\"%4> %3</label>\n")
+                .arg(name, spokenName, text, attributes);
         case ControlKind::CommandButton:
             return QStringLiteral(
-                       "<button id=\"%1\" class=\"control\" type=\"button\">%2</button>\n")
-                .arg(name, text);
+                       "<button id=\"%1\" class=\"control\" type=\"button\"%3>%2</button>\n")
+                .arg(name, text, attributes);
         case ControlKind::Frame:
             return QStringLiteral(
                        "<fieldset id=\"%1\" class=\"control\"><legend>%2</legend>\n%3</fieldset>\n")

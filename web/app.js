@@ -9,7 +9,7 @@ const ARROWS = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight"]; // as the bo
 const splash = document.getElementById("Form1");
 const HAND_OVER_MS = Number(splash.dataset.handOverMs);
 const mainView = document.getElementById("Form3");
-const answer = document.getElementById("answer");
+const answer = mainView.querySelector('[data-role="answer"]');
 const announcer = document.getElementById("announcer");
 const boxes = [...mainView.querySelectorAll(".box input")];
 const boxNumber = (input) => Number(input.parentElement.id.slice("Check".length));
@@ -72,18 +72,18 @@ function start(board) {
       if (reached) boxInput(reached).focus();
     });
   }
-  document.getElementById("Command3").addEventListener("click", () => {
+  mainView.querySelector('[data-role="reset"]').addEventListener("click", () => {
     board._morvane_reset();
     render(board);
     say(announcer, board.UTF8ToString(board._morvane_after_reset()));
   });
   const thanks = document.getElementById("thanks");
-  document.getElementById("Command1").addEventListener("click", () => thanks.showModal());
+  mainView.querySelector('[data-role="close"]').addEventListener("click", () => thanks.showModal());
   thanks.addEventListener("close", endProgram);
   render(board);
   splash.hidden = true;
   mainView.hidden = false;
-  document.getElementById("Command1").focus();
+  mainView.querySelector("[data-initial-focus]").focus();
 }
 
 // An old browser, a file cut short or a fault of ours: the splash says so rather than stay.

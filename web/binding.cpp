@@ -61,14 +61,18 @@ EMSCRIPTEN_KEEPALIVE const char* morvane_answer() {
     return handOver(board.answer());
 }
 
-// What became of the other phases of box `number`'s parent after its change, UTF-8.
+// What is said of the choices after box `number` changed, UTF-8. The page's answer is a
+// status of its own, which speaks whenever it changes.
 EMSCRIPTEN_KEEPALIVE const char* morvane_choices_after(int number) {
-    return handOver(isBox(number) ? design::choicesAfterClick(board, boxNumbered(number)) : "");
+    if (!isBox(number))
+        return handOver("");
+    return handOver(
+        design::announcementAfterClick(board, boxNumbered(number), board.answer()).choices);
 }
 
-// What Reset did, UTF-8.
+// What is said of the choices after Reset, UTF-8.
 EMSCRIPTEN_KEEPALIVE const char* morvane_after_reset() {
-    return handOver(std::string(design::announcementAfterReset()));
+    return handOver(design::announcementAfterReset().choices);
 }
 
 // The box that arrow `arrow` (0 to 3, as kArrows) leads to from box `number`; 0 for none.

@@ -256,9 +256,8 @@ void Form::show() {
     if (IsWindowVisible(window_))
         return;
     ShowWindow(window_, SW_SHOW);
-    // The first control that takes the focus has it as the window opens.
-    if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE))
-        SetFocus(first);
+    if (const design::ControlDesign* first = design::initialFocus(controlDesigns_))
+        SetFocus(control(first->name, "prise du focus"));
 }
 
 void Form::hide() {

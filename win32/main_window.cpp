@@ -27,6 +27,10 @@ constexpr std::array<ArrowBinding, 4> kArrowBindings{{
     {VK_RIGHT, design::ArrowKey::Right},
 }};
 
+std::string_view answerName() {
+    return design::nameOf(design::kMainWindowControls, design::ControlRole::Answer);
+}
+
 }  // namespace
 
 Form3::Form3()
@@ -67,14 +71,14 @@ void Form3::setEnabled(pairing::PhaseBox box, bool enabled) {
 }
 
 std::string Form3::answer() const {
-    HWND handle = control("answer", "lecture de Caption");
+    HWND handle = control(answerName(), "lecture de Caption");
     std::wstring text(size_t(GetWindowTextLengthW(handle)) + 1, L'\0');
     text.resize(size_t(GetWindowTextW(handle, text.data(), int(text.size()))));
     return narrowed(text);
 }
 
 void Form3::setAnswer(std::string_view text) {
-    SetWindowTextW(control("answer", "écriture de Caption"), widened(text).c_str());
+    SetWindowTextW(control(answerName(), "écriture de Caption"), widened(text).c_str());
 }
 
 void Form3::onCommand(const design::ControlDesign& control, WORD code) {
@@ -83,22 +87,22 @@ void Form3::onCommand(const design::ControlDesign& control, WORD code) {
     const std::string answerBefore = answer();
     if (control.box) {
         pairing::handleBoxClick(*this, *control.box);
-        announce(answerBefore, design::choicesAfterClick(*this, *control.box));
-    } else if (control.name == "Command3") {
+        announce(design::announcementAfterClick(*this, *control.box, answerBefore));
+    } else if (control.role == design::ControlRole::Reset) {
         Command3_Click();
-        announce(answerBefore, std::string(design::announcementAfterReset()));
-    } else if (control.name == "Command1") {
+        announce(design::announcementAfterReset());
+    } else if (control.role == design::ControlRole::Close) {
         Command1_Click();
     }
 }
 
-// Once the handling is over, so that a Reset says one thing, not one per box: the new
-// answer, then `sentence` on what became of the choices.
-void Form3::announce(const std::string& answerBefore, const std::string& sentence) {
-    if (const std::string now = answer(); now != answerBefore && !now.empty())
-        announceChange(control("answer", "annonce du résultat"));
-    if (!sentence.empty()) {
-        SetWindowTextW(announcer_, widened(sentence).c_str());
+// Once the handling is over, so that a Reset says one thing, not one per box: the answer,
+// then what became of the choices, each from its own control.
+void Form3::announce(const design::Announcement& announcement) {
+    if (!announcement.answer.empty())
+        announceChange(control(answerName(), "annonce du résultat"));
+    if (!announcement.choices.empty()) {
+        SetWindowTextW(announcer_, widened(announcement.choices).c_str());
         announceChange(announcer_);
     }
 }

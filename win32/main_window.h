@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "design/spoken_texts.h"
 #include "pairing/pairing_board.h"
 #include "win32/form.h"
 
@@ -28,7 +29,7 @@ protected:
 
 private:
     HWND box(pairing::PhaseBox box, const char* operation) const;
-    void announce(const std::string& answerBefore, const std::string& sentence);
+    void announce(const design::Announcement& announcement);
 
     pairing::BoxValue value(pairing::PhaseBox box) const override;
     void setValue(pairing::PhaseBox box, pairing::BoxValue value) override;

@@ -70,7 +70,26 @@ class SpokenAfterTick : public testing::TestWithParam<TickCase> {};
 TEST_P(SpokenAfterTick, namesTheTickedPhaseWithElisionBeforeAVowelOrAMuteH) {
     pairing::MemoryBoard board;
     board.click(GetParam().box);
-    EXPECT_EQ(design::announcementAfterClick(board, GetParam().box), GetParam().spoken);
+    EXPECT_EQ(design::announcementAfterClick(board, GetParam().box, "").asOneSentence(),
+              GetParam().spoken);
+}
+
+// The answer is said when a click changed it to something, before the choices; an answer
+// that goes is not.
+TEST(SpokenAfterClick, saysANewAnswerFirstAndNotOneThatWent) {
+    pairing::MemoryBoard board;
+    board.click(PhaseBox::Check1);
+    board.click(PhaseBox::Check14);
+    const design::Announcement ticked =
+        design::announcementAfterClick(board, PhaseBox::Check14, "");
+    EXPECT_EQ(ticked.answer, "50% Albinos et 50% Het Albinos.");
+    EXPECT_EQ(ticked.asOneSentence(), ticked.answer + ' ' + ticked.choices);
+    const std::string answerBefore = board.answer();
+    board.click(PhaseBox::Check14);
+    const design::Announcement unticked =
+        design::announcementAfterClick(board, PhaseBox::Check14, answerBefore);
+    EXPECT_EQ(unticked.answer, "");
+    EXPECT_EQ(unticked.asOneSentence(), "Toutes les phases du mâle sont de nouveau disponibles.");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -151,3 +170,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WindowCase{"Form1", &design::kSplashDesign, design::kSplashControls},
                     WindowCase{"Form3", &design::kMainWindowDesign, design::kMainWindowControls}),
     [](const testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
+
+// The front-ends find the answer and the two commands by these roles alone.
+TEST(MainWindowDesign, givesTheAnswerAndTheTwoCommandsTheirRoles) {
+    for (design::ControlRole role :
+         {design::ControlRole::Answer, design::ControlRole::Reset, design::ControlRole::Close})
+        EXPECT_FALSE(design::nameOf(design::kMainWindowControls, role).empty());
+}

@@ -280,7 +280,7 @@ const breakages = {
   "the engine's script that cannot be loaded": (url) =>
     (url.includes("morvane101.js") ? { status: 404, body: "" } : null),
   "a fault while starting": (url, body) =>
-    (url === `${origin}/` ? { contentType: "text/html", body: body().replace('id="Command3"', "") } : null),
+    (url === `${origin}/` ? { contentType: "text/html", body: body().replace('data-role="reset"', "") } : null),
 };
 for (const [breakage, respond] of Object.entries(breakages)) {
   test(`${breakage} is said on the splash`, async () => {

@@ -289,7 +289,7 @@ int wmain(int argc, wchar_t* argv[]) {
            "Tab follows the design, past the greyed boxes");
     press(VK_RETURN);
     expect(within(2s, [&] { return fresh(form); }), "Return on Reset clears every choice");
-    expect(hears(std::string(design::announcementAfterReset())), "the clearing is announced");
+    expect(hears(design::announcementAfterReset().choices), "the clearing is announced");
 
     // The arrows, from the Régulier box just before Reset: down its column, then across to
     // the same phase of the other parent.
