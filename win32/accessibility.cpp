@@ -16,17 +16,20 @@ DEFINE_GUID(kLiveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 
             0x58, 0xeb);
 constexpr int kPolite = 1;
 
-// The annotation service, made on first use for the life of the program; null where the
-// system has none, and then the controls say only what they show.
+// The annotation service, made on first use and kept until released; null where the system
+// has none (or COM is not there), and then the controls say only what they show.
+IAccPropServices* serviceInstance = nullptr;
+bool serviceAsked = false;
+
 IAccPropServices* service() {
-    static IAccPropServices* const instance = [] {
-        IAccPropServices* created = nullptr;
+    if (!serviceAsked) {
+        serviceAsked = true;
         if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IAccPropServices, reinterpret_cast<void**>(&created))))
-            return static_cast<IAccPropServices*>(nullptr);
-        return created;
-    }();
-    return instance;
+                                    IID_IAccPropServices,
+                                    reinterpret_cast<void**>(&serviceInstance))))
+            serviceInstance = nullptr;
+    }
+    return serviceInstance;
 }
 
 void setText(HWND window, const MSAAPROPID& property, std::string_view text) {
@@ -60,6 +63,13 @@ void forgetAnnotations(HWND window) {
         annotations->ClearHwndProps(window, OBJID_CLIENT, CHILDID_SELF, given.data(),
                                     int(given.size()));
     }
+}
+
+void releaseAnnotationService() {
+    if (serviceInstance)
+        serviceInstance->Release();
+    serviceInstance = nullptr;
+    serviceAsked = false;
 }
 
 void announceChange(HWND control) {

@@ -24,4 +24,7 @@ void forgetAnnotations(HWND window);
 // Tells screen readers that the live region `control` has a new text to be said.
 void announceChange(HWND control);
 
+// Lets the annotation service go, before COM does.
+void releaseAnnotationService();
+
 }  // namespace win

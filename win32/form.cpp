@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "win32/accessibility.h"
 #include "win32/check_box_drawing.h"
@@ -12,8 +13,6 @@
 
 namespace win {
 namespace {
-
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 COLORREF toColorRef(design::Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
@@ -81,7 +80,7 @@ HBITMAP resized(HBITMAP picture, int width, int height) {
 
 }  // namespace
 
-void Form::registerClass() {
+void Form::registerClass() const {
     static const bool registered = [] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -99,49 +98,81 @@ void Form::registerClass() {
         windowClass.lpszClassName = kFormClass;
         return RegisterClassExW(&windowClass) != 0;
     }();
-    (void)registered;
+    if (!registered)
+        runTimeError(name_, "création de la fenêtre");
 }
 
-Form::Form(const design::WindowDesign& window, std::span<const design::ControlDesign> controls)
-    : design_(window),
+Form::Form(std::string_view name, DWORD style, const design::WindowDesign& window,
+           std::span<const design::ControlDesign> controls)
+    : name_(name),
+      style_(style),
+      design_(window),
       controlDesigns_(controls),
       controls_(controls.size()),
       fonts_(controls.size()),
       pictures_(controls.size()),
       controlBackgrounds_(controls.size()) {
-    registerClass();
     background_ = window.background ? CreateSolidBrush(toColorRef(*window.background))
                                     : GetSysColorBrush(COLOR_BTNFACE);
     for (size_t i = 0; i < controls.size(); ++i)
         if (controls[i].background)
             controlBackgrounds_[i] = CreateSolidBrush(toColorRef(*controls[i].background));
-    CreateWindowExW(0, kFormClass, widened(window.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    createControls();
-    if (const design::ControlDesign* describing =
-            design::controlNamed(controls, window.describedBy))
-        describe(window_, describing->text);
-    layOut(int(GetDpiForWindow(window_)));
 }
 
 Form::~Form() {
-    if (IsWindow(window_)) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        for (HWND control : controls_)
-            forgetAnnotations(control);
-        forgetAnnotations(window_);
+    // Still there: it goes now, and takes back what it was given on its way.
+    if (window_)
         DestroyWindow(window_);
+    for (HBRUSH brush : controlBackgrounds_)
+        if (brush)
+            DeleteObject(brush);
+    if (design_.background)
+        DeleteObject(background_);
+}
+
+void Form::create() {
+    registerClass();
+    if (!CreateWindowExW(0, kFormClass, widened(design_.caption).c_str(), style_, CW_USEDEFAULT,
+                         CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this))
+        runTimeError(name_, "création de la fenêtre");
+    if (const design::ControlDesign* describing =
+            design::controlNamed(controlDesigns_, design_.describedBy)) {
+        describe(window_, describing->text);
+        annotated_.push_back(window_);
     }
-    const auto deleteAll = [](const auto& objects) {
-        for (HGDIOBJ object : objects)
+    layOut(int(GetDpiForWindow(window_)));
+}
+
+void Form::annotateControl(HWND control, const design::ControlDesign& design) {
+    annotate(control, design);
+    annotated_.push_back(control);
+}
+
+void Form::destroying() {
+    for (HWND annotatedWindow : annotated_)
+        forgetAnnotations(annotatedWindow);
+    annotated_.clear();
+    // A picture control may show a copy of the picture it was given, which is then ours.
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        if (!pictures_[i])
+            continue;
+        auto* shown =
+            reinterpret_cast<HBITMAP>(SendMessageW(controls_[i], STM_SETIMAGE, IMAGE_BITMAP, 0));
+        if (shown && shown != pictures_[i])
+            DeleteObject(shown);
+    }
+}
+
+void Form::gone() {
+    const auto deleteAll = [](auto& objects) {
+        for (auto& object : objects)
             if (object)
-                DeleteObject(object);
+                DeleteObject(std::exchange(object, nullptr));
     };
     deleteAll(fonts_);
     deleteAll(pictures_);
-    deleteAll(controlBackgrounds_);
-    if (design_.background)
-        DeleteObject(background_);
+    std::fill(controls_.begin(), controls_.end(), nullptr);
+    window_ = nullptr;
 }
 
 void Form::createControls() {
@@ -154,8 +185,10 @@ void Form::createControls() {
             control.kind == design::ControlKind::Picture ? L"" : widened(control.text);
         controls_[i] = CreateWindowExW(
             0, kind.name, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(i + 1), GetModuleHandleW(nullptr), nullptr);
-        annotate(controls_[i], control);
+            reinterpret_cast<HMENU>(INT_PTR(controlId(i))), GetModuleHandleW(nullptr), nullptr);
+        if (!controls_[i])
+            runTimeError(control.name, "création du contrôle");
+        annotateControl(controls_[i], control);
     }
 }
 
@@ -211,7 +244,12 @@ void Form::layOut(int dotsPerInch, const RECT* frame) {
         }
         if (control.kind == design::ControlKind::Picture) {
             HBITMAP picture = pictureFor(control);
-            SendMessageW(handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+            // The control hands back what it showed: the picture before, or a copy of it
+            // that it had made, which is then ours too.
+            auto* shown = reinterpret_cast<HBITMAP>(SendMessageW(
+                handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
+            if (shown && shown != pictures_[i])
+                DeleteObject(shown);
             if (pictures_[i])
                 DeleteObject(pictures_[i]);
             pictures_[i] = picture;
@@ -223,7 +261,7 @@ void Form::layOut(int dotsPerInch, const RECT* frame) {
     const int width = design::twipsToPixels(design_.clientWidth, dotsPerInch);
     const int height = design::twipsToPixels(design_.clientHeight, dotsPerInch);
     RECT outer{0, 0, width, height};
-    AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, UINT(dotsPerInch));
+    AdjustWindowRectExForDpi(&outer, style_, FALSE, 0, UINT(dotsPerInch));
     const POINT corner = frame ? POINT{frame->left, frame->top} : POINT{};
     SetWindowPos(window_, nullptr, corner.x, corner.y, outer.right - outer.left,
                  outer.bottom - outer.top,
@@ -306,7 +344,7 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The form comes with the window's creation, and stays with the window.
+    // The form comes with the window's creation, and stays with the window until it is gone.
     if (message == WM_NCCREATE) {
         auto* creation = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* created = static_cast<Form*>(creation->lpCreateParams);
@@ -317,6 +355,16 @@ LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam,
     if (!form)
         return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
+        case WM_CREATE:
+            form->createControls();
+            return form->handleMessage(message, wParam, lParam);
+        case WM_DESTROY:
+            form->destroying();
+            return form->handleMessage(message, wParam, lParam);
+        case WM_NCDESTROY:
+            form->gone();
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(window, &client);

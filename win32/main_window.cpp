@@ -33,15 +33,21 @@ std::string_view answerName() {
 
 }  // namespace
 
+// The default frame of a window: it may be resized and maximised, the controls staying
+// where they are.
 Form3::Form3()
-    : Form(design::kMainWindowDesign, design::kMainWindowControls),
-      announcer_(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
-                                 handle(), nullptr, GetModuleHandleW(nullptr), nullptr)) {
-    annotate(announcer_, {.name = "announcer", .liveRegion = true});
-}
+    : Form("Form3", WS_OVERLAPPEDWINDOW, design::kMainWindowDesign, design::kMainWindowControls) {}
 
-Form3::~Form3() {
-    forgetAnnotations(announcer_);
+LRESULT Form3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE) {
+        announcer_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0,
+                                     0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (!announcer_)
+            runTimeError("announcer", "création du contrôle");
+        annotateControl(announcer_, {.name = "announcer", .liveRegion = true});
+        return 0;
+    }
+    return Form::handleMessage(message, wParam, lParam);
 }
 
 HWND Form3::box(pairing::PhaseBox box, const char* operation) const {
@@ -112,7 +118,7 @@ void Form3::Command3_Click() {
 }
 
 void Form3::Command1_Click() {
-    showMessage(design::thanksNote());
+    showMessage(handle(), design::thanksNote());
     endProgram();
 }
 

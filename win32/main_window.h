@@ -13,7 +13,6 @@ namespace win {
 class Form3 final : public Form, private pairing::PairingBoard {
 public:
     Form3();
-    ~Form3() override;
 
     pairing::PairingBoard& board() { return *this; }
 
@@ -25,6 +24,7 @@ public:
     bool moveAmongBoxes(WPARAM key);
 
 protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onCommand(const design::ControlDesign& control, WORD code) override;
 
 private:
@@ -39,7 +39,7 @@ private:
     void setAnswer(std::string_view text) override;
 
     // Where the sentences that follow a choice or a Reset are given to screen readers.
-    HWND announcer_;
+    HWND announcer_{nullptr};
 };
 
 }  // namespace win

@@ -22,9 +22,9 @@ void runTimeError(std::string_view control, std::string_view operation) {
     ExitProcess(1);
 }
 
-void showMessage(std::string_view text) {
-    MessageBoxW(GetActiveWindow(), widened(text).c_str(),
-                widened(design::kApplicationTitle).c_str(), MB_OK | MB_APPLMODAL);
+void showMessage(HWND owner, std::string_view text) {
+    MessageBoxW(owner, widened(text).c_str(), widened(design::kApplicationTitle).c_str(),
+                MB_OK | MB_APPLMODAL);
 }
 
 void endProgram() {

@@ -9,26 +9,32 @@ namespace win {
 namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
+// A splash is not resized.
+constexpr DWORD kFixedFrame = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 }  // namespace
 
-Form1::Form1() : Form(design::kSplashDesign, design::kSplashControls) {
-    SetTimer(handle(), kTimer1, design::kHandOverMilliseconds, nullptr);
-}
+Form1::Form1() : Form("Form1", kFixedFrame, design::kSplashDesign, design::kSplashControls) {}
 
 Form3* Form1::mainWindow() const {
-    return mainWindow_ && IsWindow(mainWindow_->handle()) ? mainWindow_.get() : nullptr;
+    return mainWindow_ && mainWindow_->handle() ? mainWindow_.get() : nullptr;
 }
 
 void Form1::Timer1_Timer() {
     hide();
-    if (!mainWindow())
+    if (!mainWindow()) {
         mainWindow_ = std::make_unique<Form3>();
+        mainWindow_->create();
+    }
     mainWindow_->show();
 }
 
 LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE:
+            // Goes with the window.
+            SetTimer(handle(), kTimer1, design::kHandOverMilliseconds, nullptr);
+            return 0;
         case WM_TIMER:
             if (wParam == kTimer1)
                 Timer1_Timer();

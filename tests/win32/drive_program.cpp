@@ -18,6 +18,7 @@
 #include "design/splash_design.h"
 #include "design/spoken_texts.h"
 #include "pairing/phase_catalogue.h"
+#include "win32/form.h"
 #include "win32/text.h"
 
 namespace {
@@ -87,7 +88,8 @@ HWND formReplacing(HWND previous, std::chrono::milliseconds limit) {
 // A control of a window by its design name: the program numbers them in design order.
 HWND controlOf(HWND form, std::string_view name,
                std::span<const design::ControlDesign> controls = design::kMainWindowControls) {
-    return GetDlgItem(form, int(design::controlNamed(controls, name) - controls.data()) + 1);
+    return GetDlgItem(
+        form, win::controlId(size_t(design::controlNamed(controls, name) - controls.data())));
 }
 
 SIZE sizeOf(HWND window) {
@@ -311,12 +313,30 @@ int wmain(int argc, wchar_t* argv[]) {
                              boxOf(form, female ? PhaseBox::Check2 : PhaseBox::Check1);
                   }),
            "across goes to the same phase of the other parent");
+    // Return and Escape on a box are no commands of the window's.
+    const HWND box = focusOf(form);
+    press(VK_RETURN);
+    press(VK_ESCAPE);
+    press(VK_SPACE);
+    expect(within(2s, [&] { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
+           "after Return and Escape, the box still has the focus and ticks");
+    expect(IsWindowVisible(form) && !FindWindowW(L"#32770", L"Morvane 101"),
+           "Return and Escape on a box neither close nor thank");
+    press(VK_SPACE);
 
-    // Fermer: the thanks in a box of the program's title, OK, and the program ends with 0.
-    click(controlOf(form, "Command1"));
+    // Fermer pressed by a screen reader or automation while another window is active: the
+    // thanks in a box of the program's title, owned by the main window; OK, and the program
+    // ends with 0.
+    const HWND elsewhere = CreateWindowExW(0, L"STATIC", L"ailleurs", WS_OVERLAPPEDWINDOW, 0, 0,
+                                           200, 100, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(elsewhere, SW_SHOW);
+    SetForegroundWindow(elsewhere);
+    within(2s, [&] { return GetForegroundWindow() == elsewhere; });
+    PostMessageW(controlOf(form, "Command1"), BM_CLICK, 0, 0);
     HWND thanks = nullptr;
     expect(within(5s, [&] { return (thanks = FindWindowW(L"#32770", L"Morvane 101")) != nullptr; }),
            "Fermer shows the thanks");
+    expect(thanks && GetWindow(thanks, GW_OWNER) == form, "the thanks is owned by the main window");
     if (thanks) {
         HWND note = FindWindowExW(thanks, nullptr, L"Static", nullptr);
         while (note && textOf(note).empty())

@@ -4,14 +4,37 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "win32/accessibility.h"
 #include "win32/splash_window.h"
 
+namespace {
+
+// COM for the life of the program: the annotations for screen readers are a COM service.
+// Without it the windows work all the same, and say only what they show.
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComApartment() {
+        win::releaseAnnotationService();
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    HRESULT result_;
+};
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // The annotations for screen readers are a COM service; the controls those of version 6.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const ComApartment com;
+    // The controls of version 6, drawn in the system's visual style.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     win::Form1 splash;
+    splash.create();
     splash.show();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
