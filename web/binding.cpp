@@ -2,6 +2,8 @@
 // its click handling inside the write, exactly as in the desktop window. The page only
 // forwards the breeder's ticks and keys and shows what the board holds and what the
 // designs say of it.
+#include "web/binding.h"
+
 #include <emscripten/emscripten.h>
 
 #include <array>

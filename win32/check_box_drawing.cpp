@@ -17,21 +17,25 @@ int glyphGap(int dotsPerInch) {
 }
 
 struct BoxState {
-    bool checked, disabled, pressed, hot;
+    LRESULT check;  // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE: a Value neither 0 nor 1
+    bool disabled, pressed, hot;
 };
 
 void drawTick(HWND box, HDC dc, const RECT& square, BoxState state) {
     if (HTHEME theme = OpenThemeData(box, L"BUTTON")) {
         // The theme's states come in fours: normal, hot, pressed, disabled.
         const int offset = state.disabled ? 3 : state.pressed ? 2 : state.hot ? 1 : 0;
-        const int first = state.checked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL;
+        const int first = state.check == BST_CHECKED         ? CBS_CHECKEDNORMAL
+                          : state.check == BST_INDETERMINATE ? CBS_MIXEDNORMAL
+                                                             : CBS_UNCHECKEDNORMAL;
         DrawThemeBackground(theme, dc, BP_CHECKBOX, first + offset, &square, nullptr);
         CloseThemeData(theme);
         return;
     }
     RECT classic = square;
     DrawFrameControl(dc, &classic, DFC_BUTTON,
-                     DFCS_BUTTONCHECK | (state.checked ? DFCS_CHECKED : 0) |
+                     (state.check == BST_INDETERMINATE ? DFCS_BUTTON3STATE : DFCS_BUTTONCHECK) |
+                         (state.check != BST_UNCHECKED ? DFCS_CHECKED : 0) |
                          (state.disabled ? DFCS_INACTIVE : 0) | (state.pressed ? DFCS_PUSHED : 0));
 }
 
@@ -48,7 +52,7 @@ void drawCheckBox(const NMCUSTOMDRAW& draw, COLORREF textColour, HBRUSH backgrou
     const RECT area = draw.rc;
     FillRect(dc, &area, background);
 
-    const BoxState state{SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED, !IsWindowEnabled(box),
+    const BoxState state{SendMessageW(box, BM_GETCHECK, 0, 0), !IsWindowEnabled(box),
                          (SendMessageW(box, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0,
                          (draw.uItemState & CDIS_HOT) != 0};
     const int side = glyphSide(dotsPerInch);

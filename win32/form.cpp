@@ -30,7 +30,9 @@ ControlClass classOf(const design::ControlDesign& control) {
         case ControlKind::Label:
             return {L"STATIC", alignment | SS_NOPREFIX};
         case ControlKind::CheckBox:
-            return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
+            // Three states, for a Value that is neither 0 nor 1; a click ticks or unticks
+            // (Form3), never leaves a box in the third.
+            return {L"BUTTON", BS_3STATE | WS_TABSTOP};
         case ControlKind::CommandButton:
             return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
         case ControlKind::Frame:

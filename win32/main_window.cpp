@@ -92,6 +92,10 @@ void Form3::onCommand(const design::ControlDesign& control, WORD code) {
         return;
     const std::string answerBefore = answer();
     if (control.box) {
+        // A click ticks a box that is not ticked, and unticks one that is.
+        HWND handle = box(*control.box, "clic");
+        const bool ticked = SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        SendMessageW(handle, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
         pairing::handleBoxClick(*this, *control.box);
         announce(design::announcementAfterClick(*this, *control.box, answerBefore));
     } else if (control.role == design::ControlRole::Reset) {
