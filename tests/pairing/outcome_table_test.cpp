@@ -87,26 +87,3 @@ TEST(OutcomeTable, eachListHoldsEveryBoxOfTheOtherParentOnce) {
         EXPECT_EQ(partners.size(), kPhaseCount) << boxName(box);
     }
 }
-
-TEST(OutcomeTable, partnersAreTestedInTheDesignedOrders) {
-    using B = PhaseBox;
-    const std::vector<B> regulierLast{B::Check2,  B::Check4,  B::Check6,  B::Check8, B::Check10,
-                                      B::Check14, B::Check15, B::Check16, B::Check18};
-    const std::vector<B> regulierFirst{B::Check18, B::Check2,  B::Check4,  B::Check6, B::Check8,
-                                       B::Check10, B::Check14, B::Check15, B::Check16};
-    const std::vector<B> forMales{B::Check13, B::Check12, B::Check11, B::Check9, B::Check7,
-                                  B::Check5,  B::Check3,  B::Check1,  B::Check17};
-    const auto partnersOf = [](B box) {
-        std::vector<B> partners;
-        for (const OutcomeEntry& entry : OutcomeTable::entries(box))
-            partners.push_back(entry.partner);
-        return partners;
-    };
-    for (B box : {B::Check1, B::Check11, B::Check17})
-        EXPECT_EQ(partnersOf(box), regulierLast) << boxName(box);
-    for (B box : {B::Check3, B::Check5, B::Check7, B::Check9, B::Check12, B::Check13})
-        EXPECT_EQ(partnersOf(box), regulierFirst) << boxName(box);
-    for (B box : {B::Check2, B::Check4, B::Check6, B::Check8, B::Check10, B::Check14, B::Check15,
-                  B::Check16, B::Check18})
-        EXPECT_EQ(partnersOf(box), forMales) << boxName(box);
-}

@@ -42,9 +42,9 @@ private:
 
 }  // namespace
 
-TEST(RandomSequences, coreFollowsTheModelOverOneHundredThousandSequences) {
+TEST(RandomSequences, coreFollowsTheModelOverOneThousandSequences) {
     const model::SystemFactory fresh = [] { return std::make_unique<CoreUnderTest>(); };
-    for (std::uint32_t seed = 1; seed <= 100'000; ++seed) {
+    for (std::uint32_t seed = 1; seed <= 1000; ++seed) {
         const std::string failure = model::checkRandomSequence(seed, 40, fresh);
         ASSERT_EQ(failure, "");
     }

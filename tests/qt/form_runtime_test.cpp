@@ -36,13 +36,6 @@ class FormRuntimeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void thanksNoteIsOneLineOfFiftySixCharacters() {
-        const QString note = ui::toQString(design::thanksNote());
-        QCOMPARE(note.size(), 56);
-        QVERIFY(!note.contains(QLatin1Char('\n')));
-        QVERIFY(note.startsWith(QStringLiteral("Merci")));
-    }
-
     void desktopsCanMatchTheWindowsToTheInstalledMenuEntry() {
         const QString entry =
             QStringLiteral(PACKAGING_DIR "/%1.desktop").arg(ui::toQString(design::kApplicationId));
