@@ -47,13 +47,11 @@ def session(desktop):
                    f"http://127.0.0.1:{server.server_port}/start"], "chromium.log")
     desktop.step([], "Fermer bouton", within=40)
     desktop.step(["Tab"], "Femelle : Albinos case à cocher non cochée")
-    desktop.step(["space"], "Les autres phases de la femelle sont indisponibles tant qu'Albinos",
-                 within=1.5)
+    desktop.step(["space"], "Les autres phases de la femelle sont indisponibles tant qu'Albinos")
     desktop.step(["Tab"] * 4, "Mâle : Het Albinos case à cocher non cochée")
-    desktop.step(["space"], "50% Albinos et 50% Het Albinos.", within=1.5)
+    desktop.step(["space"], "50% Albinos et 50% Het Albinos.")
     desktop.step(["Tab"], "Reset bouton")
-    desktop.step(["Return"], "Toutes les phases ont été décochées et le résultat effacé.",
-                 within=1.5)
+    desktop.step(["Return"], "Toutes les phases ont été décochées et le résultat effacé.")
     # Reset is the page's last control, Fermer its first: back through the boxes, since Tab
     # from the last goes on to the browser's own controls.
     desktop.step(["shift+Tab"] * 19, "Fermer bouton")
