@@ -3,16 +3,22 @@
 // desktop editions:
 //
 //   make_web_design TEMPLATE.html OUTPUT_DIR PICTURE.bmp
-//   -> OUTPUT_DIR/index.html   the template with its @SPLASH@, @MAIN@ and @THANKS@ filled in
-//   -> OUTPUT_DIR/design.css   every control's place, size, font and colours
+//   -> OUTPUT_DIR/index.html   the template with its @SPLASH@, @MAIN@, @THANKS@... filled in
+//   -> OUTPUT_DIR/design.css   every control's place, size, font and colours, and the
+//                              screen sizes where the windows are shown larger, or flow
+//   -> OUTPUT_DIR/style.css, manifest.webmanifest   the template's neighbours, filled in
 //   -> OUTPUT_DIR/gecko.png    the splash picture, from PICTURE.bmp
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <span>
+#include <vector>
 
 #include "design/application.h"
 #include "design/fonts.h"
@@ -171,6 +177,114 @@ QString windowRules(const QString& id, const design::WindowDesign& design, const
     return rules;
 }
 
+// Where the screen has room, the whole design scaled as one, so that no caption is under
+// 12 px; room is the window at that scale and what the page puts around it (its margins, a
+// scroll bar).
+constexpr std::array kZooms{1.25, 1.5};
+constexpr int kRoomAroundWidth = 48, kRoomAroundHeight = 56;
+
+QString zoomRules(const design::WindowDesign& window) {
+    QString rules;
+    for (double zoom : kZooms) {
+        const auto room = [zoom](int twips, int around) {
+            return int(std::ceil(design::twipsToPixels(twips) * zoom)) + around;
+        };
+        rules +=
+            QStringLiteral("@media (min-width:%1px) and (min-height:%2px){.window{zoom:%3;}}\n")
+                .arg(room(window.clientWidth, kRoomAroundWidth))
+                .arg(room(window.clientHeight, kRoomAroundHeight))
+                .arg(zoom);
+    }
+    return rules;
+}
+
+// Narrower than the main window, the page flows: the splash's controls one under another,
+// from top to bottom as designed; the main window's in a grid whose two columns are the
+// parents' columns of boxes, row by row from top to bottom as designed. What spans those
+// columns spans the grid; what stands beside them (the answer's frame) comes under them,
+// across; the buttons come last, side by side in their designed order.
+QString narrowRules(const Window& splash, const Window& mainView) {
+    const auto topLevel = [](const Window& window) {
+        std::vector<const ControlDesign*> controls;
+        for (const ControlDesign& control : window.controls)
+            if (control.container.empty())
+                controls.push_back(&control);
+        return controls;
+    };
+    const auto rankOf = [](std::vector<int> values, int value) {
+        std::sort(values.begin(), values.end());
+        values.erase(std::unique(values.begin(), values.end()), values.end());
+        return int(std::find(values.begin(), values.end(), value) - values.begin()) + 1;
+    };
+
+    QString rules;
+    const auto splashControls = topLevel(splash);
+    std::vector<int> splashTops;
+    for (const ControlDesign* control : splashControls)
+        splashTops.push_back(control->top);
+    // A label on a background of its own keeps some of it around its text.
+    for (const ControlDesign* control : splashControls)
+        rules += QStringLiteral("#%1{order:%2;%3}")
+                     .arg(idOf(splash.prefix, *control))
+                     .arg(rankOf(splashTops, control->top))
+                     .arg(control->background ? QStringLiteral("padding:2px 8px;") : QString());
+
+    const auto mainControls = topLevel(mainView);
+    std::vector<int> columns, buttons, rows;
+    int columnsEnd = 0;
+    for (const ControlDesign* control : mainControls) {
+        if (control->box) {
+            columns.push_back(control->left);
+            columnsEnd = std::max(columnsEnd, control->left + control->width);
+        }
+        if (control->kind == ControlKind::CommandButton)
+            buttons.push_back(control->left);
+    }
+    const auto isBeside = [columnsEnd](const ControlDesign& control) {
+        return control.left >= columnsEnd;
+    };
+    for (const ControlDesign* control : mainControls)
+        if (control->kind != ControlKind::CommandButton && !isBeside(*control))
+            rows.push_back(control->top);
+    const int lastRow =
+        rankOf(rows, rows.empty() ? 0 : *std::max_element(rows.begin(), rows.end()));
+    for (const ControlDesign* control : mainControls) {
+        int row = 0;
+        QString column = QStringLiteral("1/-1");
+        if (control->kind == ControlKind::CommandButton) {
+            row = lastRow + 2;
+            column = QString::number(rankOf(buttons, control->left));
+        } else if (isBeside(*control)) {
+            row = lastRow + 1;
+        } else {
+            row = rankOf(rows, control->top);
+            if (std::find(columns.begin(), columns.end(), control->left) != columns.end())
+                column = QString::number(rankOf(columns, control->left));
+        }
+        rules += QStringLiteral("#%1{grid-row:%2;grid-column:%3;}")
+                     .arg(idOf(mainView.prefix, *control))
+                     .arg(row)
+                     .arg(column);
+    }
+    return QStringLiteral("@media (max-width:%1px){%2}\n")
+        .arg(design::twipsToPixels(design::kMainWindowDesign.clientWidth) - 1)
+        .arg(rules);
+}
+
+// A file beside the template, with what the designs say filled in.
+QString filledIn(const QString& path, const QString& background) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    text.replace(QStringLiteral("@BACKGROUND@"), background);
+    text.replace(QStringLiteral("@NARROW@"),
+                 QString::number(design::twipsToPixels(design::kMainWindowDesign.clientWidth) - 1));
+    return text;
+}
+
 bool write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -203,17 +317,27 @@ int main(int argc, char* argv[]) {
     page.replace(QStringLiteral("@HAND_OVER_MS@"), QString::number(design::kHandOverMilliseconds));
     page.replace(QStringLiteral("@MAIN_DESCRIBED_BY@"),
                  toQString(design::kMainWindowDesign.describedBy));
+    // The window's grey, wherever the page shows it.
+    const QString background =
+        cssColour(design::kMainWindowDesign.background.value_or(design::Rgb{}));
+    page.replace(QStringLiteral("@BACKGROUND@"), background);
 
-    const QString css =
-        QStringLiteral("/* Made from the windows' designs. */\n") +
-        QStringLiteral(":root{--system-font:%1;}\n").arg(fontStack(design::kSystemFont)) +
-        windowRules(QStringLiteral("Form1"), design::kSplashDesign, splash) +
-        windowRules(QStringLiteral("Form3"), design::kMainWindowDesign, mainView);
+    const QString css = QStringLiteral("/* Made from the windows' designs. */\n") +
+                        QStringLiteral(":root{--system-font:%1;--window-background:%2;}\n")
+                            .arg(fontStack(design::kSystemFont), background) +
+                        windowRules(QStringLiteral("Form1"), design::kSplashDesign, splash) +
+                        windowRules(QStringLiteral("Form3"), design::kMainWindowDesign, mainView) +
+                        zoomRules(design::kMainWindowDesign) + narrowRules(splash, mainView);
+    const QString sources = QFileInfo(templateFile).absolutePath() + QLatin1Char('/');
 
     const QImage gecko(QString::fromLocal8Bit(argv[3]));
     if (!write(out + QStringLiteral("index.html"), page.toUtf8()) ||
-        !write(out + QStringLiteral("design.css"), css.toUtf8()) || gecko.isNull() ||
-        !gecko.save(out + picture)) {
+        !write(out + QStringLiteral("design.css"), css.toUtf8()) ||
+        !write(out + QStringLiteral("style.css"),
+               filledIn(sources + QStringLiteral("style.css"), background).toUtf8()) ||
+        !write(out + QStringLiteral("manifest.webmanifest"),
+               filledIn(sources + QStringLiteral("manifest.webmanifest"), background).toUtf8()) ||
+        gecko.isNull() || !gecko.save(out + picture)) {
         std::fprintf(stderr, "cannot write into %s\n", argv[2]);
         return 1;
     }

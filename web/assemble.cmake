@@ -5,13 +5,13 @@
 # The styles go inside the page: the splash then paints as soon as the page has arrived,
 # without waiting for more requests.
 file(READ ${SITE}/index.html page)
-foreach(sheet ${SITE}/design.css ${SOURCES}/style.css)
+foreach(sheet ${SITE}/design.css ${SITE}/style.css)
   file(READ ${sheet} css)
   get_filename_component(name ${sheet} NAME)
   string(REPLACE "<link rel=\"stylesheet\" href=\"${name}\">" "<style>\n${css}</style>" page
          "${page}")
 endforeach()
-file(REMOVE ${SITE}/design.css)
+file(REMOVE ${SITE}/design.css ${SITE}/style.css)
 file(WRITE ${SITE}/index.html "${page}")
 
 # The service worker keeps every file of the site, under a name that changes with them: the
