@@ -229,24 +229,27 @@ test("the single file works opened from disk, with no request but its own", asyn
   await page.close();
 });
 
-test("on a 360 px screen nothing is cut off and every target is at least 24 px", async () => {
-  const page = await open(`${origin}/`, { width: 360, height: 740 });
-  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360), "splash");
-  await mainViewShown(page);
-  const layout = await page.evaluate(() => ({
-    width: document.documentElement.scrollWidth,
-    small: [...document.querySelectorAll("#Form3 .box input, #Form3 button")].filter((e) => {
-      const r = e.getBoundingClientRect();
-      return r.width < 24 || r.height < 24;
-    }).map((e) => e.closest("[id]").id),
-  }));
-  assert.deepEqual(layout, { width: 360, small: [] });
-  assert.deepEqual(await axeViolations(page), []);
-  await clickBox(page, "Check13");
-  await clickBox(page, "Check15");
-  assert.match((await state(page)).answer, /^25% Régulier/);
-  await page.close();
-});
+// A phone; and 320 px, where a desktop browser's 200 % zoom leaves a narrow window.
+for (const width of [360, 320]) {
+  test(`on a ${width} px screen nothing is cut off and every target is at least 24 px`, async () => {
+    const page = await open(`${origin}/`, { width, height: 740 });
+    assert.ok(await page.evaluate((w) => document.documentElement.scrollWidth <= w, width), "splash");
+    await mainViewShown(page);
+    const layout = await page.evaluate(() => ({
+      width: document.documentElement.scrollWidth,
+      small: [...document.querySelectorAll("#Form3 .box input, #Form3 button")].filter((e) => {
+        const r = e.getBoundingClientRect();
+        return r.width < 24 || r.height < 24;
+      }).map((e) => e.closest("[id]").id),
+    }));
+    assert.deepEqual(layout, { width, small: [] });
+    assert.deepEqual(await axeViolations(page), []);
+    await clickBox(page, "Check13");
+    await clickBox(page, "Check15");
+    assert.match((await state(page)).answer, /^25% Régulier/);
+    await page.close();
+  });
+}
 
 test("the arrow keys move among the enabled boxes as on the desktop", async () => {
   const page = await open(`${origin}/`);
@@ -385,6 +388,22 @@ for (const deploy of ["whole", "racing the install"]) {
     await context.close();
   });
 }
+
+test("in a contrast theme the window keeps its edge and greyed phases stay grey", async () => {
+  const page = await open(`${origin}/`);
+  const session = await page.createCDPSession();
+  await session.send("Emulation.setEmulatedMedia", { features: [{ name: "forced-colors", value: "active" }] });
+  await mainViewShown(page);
+  await clickBox(page, "Check1");
+  const look = await page.evaluate(() => {
+    const colour = (id) => getComputedStyle(document.getElementById(id)).color;
+    const window = getComputedStyle(document.getElementById("Form3"));
+    return { greyed: colour("Check3") !== colour("Check1"), edge: window.outlineStyle };
+  });
+  assert.deepEqual(look, { greyed: true, edge: "solid" });
+  assert.deepEqual(await axeViolations(page), []);
+  await page.close();
+});
 
 test("where the screen has room the design is shown larger, as one", async () => {
   const page = await open(`${origin}/`, { width: 1280, height: 960 });
