@@ -198,6 +198,11 @@ QString zoomRules(const design::WindowDesign& window) {
     return rules;
 }
 
+// The widest screen, in CSS pixels, on which the page flows rather than show the main window.
+int narrowest() {
+    return design::twipsToPixels(design::kMainWindowDesign.clientWidth) - 1;
+}
+
 // Narrower than the main window, the page flows: the splash's controls one under another,
 // from top to bottom as designed; the main window's in a grid whose two columns are the
 // parents' columns of boxes, row by row from top to bottom as designed. What spans those
@@ -266,9 +271,7 @@ QString narrowRules(const Window& splash, const Window& mainView) {
                      .arg(row)
                      .arg(column);
     }
-    return QStringLiteral("@media (max-width:%1px){%2}\n")
-        .arg(design::twipsToPixels(design::kMainWindowDesign.clientWidth) - 1)
-        .arg(rules);
+    return QStringLiteral("@media (max-width:%1px){%2}\n").arg(narrowest()).arg(rules);
 }
 
 // A file beside the template, with what the designs say filled in.
@@ -280,8 +283,7 @@ QString filledIn(const QString& path, const QString& background) {
     }
     QString text = QString::fromUtf8(file.readAll());
     text.replace(QStringLiteral("@BACKGROUND@"), background);
-    text.replace(QStringLiteral("@NARROW@"),
-                 QString::number(design::twipsToPixels(design::kMainWindowDesign.clientWidth) - 1));
+    text.replace(QStringLiteral("@NARROW@"), QString::number(narrowest()));
     return text;
 }
 
