@@ -84,6 +84,15 @@ function start(board) {
   splash.hidden = true;
   mainView.hidden = false;
   mainView.querySelector("[data-initial-focus]").focus();
+  keepForOffline();
+}
+
+// Once the page has all it needs, its worker keeps the site, mostly from what the browser
+// has just fetched. Without it the page works all the same, only not offline: nothing to say.
+function keepForOffline() {
+  if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
+    navigator.serviceWorker.register("sw.js").catch(() => {});
+  }
 }
 
 // An old browser, a file cut short or a fault of ours: the splash says so rather than stay.
@@ -93,8 +102,3 @@ function cannotStart() {
 }
 
 Promise.all([boardReady, splashOver]).then(([board]) => start(board)).catch(cannotStart);
-
-// Without its worker the page works all the same, only not offline: nothing to say.
-if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
-  navigator.serviceWorker.register("sw.js").catch(() => {});
-}

@@ -1,6 +1,7 @@
 # Finishes the site and makes its single-file twin:
 #   cmake -DSITE=... -DSOURCES=web/ -DINLINE_BOARD=... -DSINGLE_FILE=... -DRELEASE=1.0.0 \
 #         -P assemble.cmake
+cmake_policy(VERSION 3.25)
 
 # The styles go inside the page: the splash then paints as soon as the page has arrived,
 # without waiting for more requests.
@@ -31,18 +32,28 @@ string(REPLACE "@VERSION@" ${version} page "${page}")
 file(WRITE ${SITE}/index.html "${page}")
 
 # The worker takes a file only if it is this version's: each is listed with the digest of its
-# bytes, as subresource integrity writes it (base64 of the SHA-256).
+# bytes, as subresource integrity writes it (base64 of the SHA-256). It keeps each under the
+# address the page asks for: the page itself as "./", its scripts and engine by its version
+# (the loader and app.js add "?v="), the pictures and the manifest by their names.
 function(integrity path out)
   execute_process(COMMAND sha256sum ${path} COMMAND cut -c1-64 COMMAND tr a-f A-F
                   COMMAND basenc --base16 -d COMMAND base64 -w0
                   OUTPUT_VARIABLE digest COMMAND_ERROR_IS_FATAL ANY)
   set(${out} "sha256-${digest}" PARENT_SCOPE)
 endfunction()
+set(asked_by_version app.js morvane101.js morvane101.wasm)
 integrity(${SITE}/index.html page_digest)
 set(listed "[\"./\", \"${page_digest}\"]")
 foreach(name ${files})
+  if(name STREQUAL "index.html")
+    continue()
+  endif()
   integrity(${SITE}/${name} digest)
-  string(APPEND listed ",\n  [\"${name}\", \"${digest}\"]")
+  set(address ${name})
+  if(name IN_LIST asked_by_version)
+    set(address "${name}?v=${version}")
+  endif()
+  string(APPEND listed ",\n  [\"${address}\", \"${digest}\"]")
 endforeach()
 file(READ ${SOURCES}/sw.js worker)
 string(REPLACE "@VERSION@" ${version} worker "${worker}")

@@ -13,9 +13,22 @@ const SITE = [
 // The version before the newest stays for the pages still open on it.
 const VERSIONS_KEPT = 2;
 
+// A file is taken from the browser's own cache when that holds this version's bytes (the
+// page has just fetched them on a first visit), else from the network: each file comes
+// down once.
+const fetchVerified = (url, integrity, cache) =>
+  fetch(url, { cache, integrity }).then((response) => {
+    if (!response.ok) throw new TypeError(`${url}: ${response.status}`);
+    return response;
+  });
+const keep = (store, [url, integrity]) =>
+  fetchVerified(url, integrity, "force-cache")
+    .catch(() => fetchVerified(url, integrity, "reload"))
+    .then((response) => store.put(url, response));
+
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(CACHE_PREFIX + VERSION).then((cache) =>
-    cache.addAll(SITE.map(([url, integrity]) => new Request(url, { cache: "reload", integrity })))));
+    Promise.all(SITE.map((file) => keep(cache, file)))));
   self.skipWaiting();
 });
 
@@ -33,14 +46,15 @@ self.addEventListener("activate", (event) => {
 });
 
 // A request names its page's version (?v=...); a page itself, and whatever names none, is
-// of the newest. A version no longer kept is not mixed with another: its requests fail.
+// of the newest, and every page of the site is the one page. A version no longer kept is
+// not mixed with another: its requests fail.
 self.addEventListener("fetch", (event) => {
   const url = new URL(event.request.url);
   if (url.origin !== location.origin) return;
   const version = url.searchParams.get("v") ?? VERSION;
-  url.search = "";
+  const kept = event.request.mode === "navigate" ? new URL("./", location).href : url.href;
   event.respondWith(
-    caches.match(url.href, { cacheName: CACHE_PREFIX + version })
-      .then((kept) => kept ?? (version === VERSION ? fetch(event.request) : Response.error())),
+    caches.match(kept, { cacheName: CACHE_PREFIX + version })
+      .then((response) => response ?? (version === VERSION ? fetch(event.request) : Response.error())),
   );
 });
