@@ -179,21 +179,36 @@ QString windowRules(const QString& id, const design::WindowDesign& design, const
 
 // Where the screen has room, the whole design scaled as one, so that no caption is under
 // 12 px; room is the window at that scale and what the page puts around it (its margins, a
-// scroll bar).
+// scroll bar). Scaled as a transform, which every engine measures and hit-tests as drawn
+// (CSS zoom is not measured alike everywhere), with the room the taller window takes below
+// it kept free.
 constexpr std::array kZooms{1.25, 1.5};
 constexpr int kRoomAroundWidth = 48, kRoomAroundHeight = 56;
 
-QString zoomRules(const design::WindowDesign& window) {
+struct ScaledWindow {
+    const char* id;
+    const design::WindowDesign& design;
+};
+
+QString zoomRules(const design::WindowDesign& largest,
+                  std::initializer_list<ScaledWindow> windows) {
     QString rules;
     for (double zoom : kZooms) {
-        const auto room = [zoom](int twips, int around) {
-            return int(std::ceil(design::twipsToPixels(twips) * zoom)) + around;
+        const auto scaled = [zoom](int twips) {
+            return int(std::ceil(design::twipsToPixels(twips) * zoom));
         };
-        rules +=
-            QStringLiteral("@media (min-width:%1px) and (min-height:%2px){.window{zoom:%3;}}\n")
-                .arg(room(window.clientWidth, kRoomAroundWidth))
-                .arg(room(window.clientHeight, kRoomAroundHeight))
-                .arg(zoom);
+        rules += QStringLiteral(
+                     "@media (min-width:%1px) and (min-height:%2px){"
+                     ".window{transform:scale(%3);transform-origin:50% 0;}")
+                     .arg(scaled(largest.clientWidth) + kRoomAroundWidth)
+                     .arg(scaled(largest.clientHeight) + kRoomAroundHeight)
+                     .arg(zoom);
+        for (const ScaledWindow& window : windows)
+            rules += QStringLiteral("#%1{margin-bottom:%2px;}")
+                         .arg(QLatin1String(window.id))
+                         .arg(scaled(window.design.clientHeight) -
+                              design::twipsToPixels(window.design.clientHeight));
+        rules += QStringLiteral("}\n");
     }
     return rules;
 }
@@ -324,12 +339,15 @@ int main(int argc, char* argv[]) {
         cssColour(design::kMainWindowDesign.background.value_or(design::Rgb{}));
     page.replace(QStringLiteral("@BACKGROUND@"), background);
 
-    const QString css = QStringLiteral("/* Made from the windows' designs. */\n") +
-                        QStringLiteral(":root{--system-font:%1;--window-background:%2;}\n")
-                            .arg(fontStack(design::kSystemFont), background) +
-                        windowRules(QStringLiteral("Form1"), design::kSplashDesign, splash) +
-                        windowRules(QStringLiteral("Form3"), design::kMainWindowDesign, mainView) +
-                        zoomRules(design::kMainWindowDesign) + narrowRules(splash, mainView);
+    const QString css =
+        QStringLiteral("/* Made from the windows' designs. */\n") +
+        QStringLiteral(":root{--system-font:%1;--window-background:%2;}\n")
+            .arg(fontStack(design::kSystemFont), background) +
+        windowRules(QStringLiteral("Form1"), design::kSplashDesign, splash) +
+        windowRules(QStringLiteral("Form3"), design::kMainWindowDesign, mainView) +
+        zoomRules(design::kMainWindowDesign,
+                  {{"Form1", design::kSplashDesign}, {"Form3", design::kMainWindowDesign}}) +
+        narrowRules(splash, mainView);
     const QString sources = QFileInfo(templateFile).absolutePath() + QLatin1Char('/');
 
     const QImage gecko(QString::fromLocal8Bit(argv[3]));
