@@ -1,0 +1,440 @@
+// What the page must do in every browser engine, written once: each engine's driver (see
+// engines/) gives the same few means (trusted clicks and keys, a script run in the page,
+// what a screen reader is told where it can read that), and these checks use nothing else.
+import assert from "node:assert/strict";
+import { createHash } from "node:crypto";
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { createRequire } from "node:module";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { after, before, test } from "node:test";
+import { pathToFileURL } from "node:url";
+import { serveSite, siteSize } from "./site_server.mjs";
+
+const axeSource = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
+
+const mainViewShown = (page) => page.waitFor(() => !document.getElementById("Form3").hidden);
+const state = (page) => page.evaluate(() => ({
+  answer: document.getElementById("answer").textContent,
+  ticked: [...document.querySelectorAll(".box input:checked")].map((i) => i.parentElement.id),
+  disabled: [...document.querySelectorAll(".box input:disabled")].map((i) => i.parentElement.id),
+}));
+const clickBox = (page, box) => page.click(`#${box} input`);
+const announced = (page) => page.evaluate(() => document.getElementById("announcer").textContent);
+const focused = (page) => page.evaluate(() => document.activeElement.closest("[id]")?.id);
+
+async function axeViolations(page) {
+  await page.addScript(axeSource);
+  return page.evaluate(async () => (await window.axe.run(document)).violations
+    .map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(" ")}`));
+}
+
+// Closes a page that should have met no script error.
+async function finish(page) {
+  assert.deepEqual(await page.problems(), []);
+  await page.close();
+}
+
+// A server of its own: another origin, so no worker and nothing kept from the other checks.
+async function withOwnServer(dir, respond, body) {
+  const site = await serveSite(dir, respond);
+  try {
+    await body(site);
+  } finally {
+    await site.stop();
+  }
+}
+
+// The page controlled by its worker once that has kept the site.
+const kept = (page) => page.evaluate(async () => {
+  await navigator.serviceWorker.ready;
+  return (await caches.keys()).length;
+});
+
+export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
+  let site, browser;
+  before(async () => { [site, browser] = await Promise.all([serveSite(siteDir), launch()]); });
+  after(async () => { await browser?.close(); await site?.stop(); });
+  const sheet = readFileSync(sheetFile, "utf8").split("\n")
+    .filter((line) => line && !line.startsWith("#"))
+    .map((line) => { const [female, male, last, text] = line.split("\t"); return { female, male, last, text }; });
+  const openMain = async (viewport) => {
+    const page = await browser.open(`${site.origin}/`, viewport);
+    await mainViewShown(page);
+    return page;
+  };
+
+  test("the splash shows, then the main view two seconds later with the focus on Fermer", async () => {
+    const page = await browser.open(`${site.origin}/`);
+    const splash = await page.evaluate(() => {
+      new MutationObserver(() => { window.mainShownAt ??= performance.now(); })
+        .observe(document.getElementById("Form3"), { attributes: true });
+      return {
+        shown: !document.getElementById("Form1").hidden,
+        main: document.getElementById("Form3").hidden,
+        lines: [...document.querySelectorAll("#Form1 p.control")].map((p) => p.textContent),
+        picture: document.getElementById("Form1-Image2").naturalWidth,
+      };
+    });
+    assert.deepEqual(splash, {
+      shown: true, main: true, picture: 175,
+      lines: ["Morvane 101", "Calculateur de croisements", "des Geckos Léopards"],
+    });
+    assert.deepEqual(await axeViolations(page), [], "the splash");
+    await mainViewShown(page);
+    assert.ok(await page.evaluate(() => window.mainShownAt >= 2000 - 1), "not before two seconds");
+    assert.equal(await focused(page), "Command1");
+    assert.equal(await page.evaluate(() => document.getElementById("Form1").hidden), true);
+    assert.deepEqual(await axeViolations(page), [], "the main view");
+    await finish(page);
+  });
+
+  test("every pairing answers as the outcome sheet says, through real clicks", async () => {
+    const page = await openMain();
+    for (const row of sheet) {
+      await page.click("#Command3");
+      await clickBox(page, row.last === row.female ? row.male : row.female);
+      await clickBox(page, row.last);
+      const { answer, ticked } = await state(page);
+      assert.equal(answer, row.text, `${row.female} with ${row.male}, ${row.last} last`);
+      assert.deepEqual(ticked.sort(), [row.female, row.male].sort());
+    }
+    assert.equal(sheet.length, 162);
+    await finish(page);
+  });
+
+  test("a tick disables the other phases of its parent; untick and Reset clear", async () => {
+    const page = await openMain();
+    await clickBox(page, "Check1");
+    assert.equal(await announced(page), "Les autres phases de la femelle sont indisponibles tant qu'Albinos est cochée.");
+    await clickBox(page, "Check14");
+    let now = await state(page);
+    assert.equal(now.answer, "50% Albinos et 50% Het Albinos.");
+    assert.equal(now.disabled.length, 16);
+    assert.equal(await announced(page), "Les autres phases du mâle sont indisponibles tant qu'Het Albinos est cochée.");
+    await clickBox(page, "Check14");
+    now = await state(page);
+    assert.deepEqual([now.answer, now.disabled.length], ["", 8]);
+    assert.equal(await announced(page), "Toutes les phases du mâle sont de nouveau disponibles.");
+    await clickBox(page, "Check4");
+    await page.click("#Command3");
+    assert.deepEqual(await state(page), { answer: "", ticked: [], disabled: [] });
+    assert.equal(await announced(page), "Toutes les phases ont été décochées et le résultat effacé.");
+    await finish(page);
+  });
+
+  test("Tab follows the designed order and skips disabled boxes", async () => {
+    const page = await openMain();
+    const tabRound = async () => {
+      const visited = [];
+      for (let i = 0; i < 19; i++) {
+        await page.press("Tab");
+        const id = await focused(page);
+        if (id === "Command1" || !id) break;
+        visited.push(id);
+      }
+      return visited.join(" ");
+    };
+    assert.equal(await tabRound(), "Check1 Check2 Check16 Check15 Check14 Check13 Check12 Check11 " +
+      "Check10 Check9 Check8 Check7 Check6 Check5 Check4 Check3 Check17 Check18 Command3");
+    await page.press("Shift+Tab");
+    assert.equal(await focused(page), "Check18");
+    await page.evaluate(() => document.querySelector("#Check1 input").focus());
+    await page.press("Space");
+    await page.evaluate(() => document.getElementById("Command1").focus());
+    assert.equal(await tabRound(), "Check1 Check2 Check16 Check15 Check14 Check10 Check8 Check6 " +
+      "Check4 Check18 Command3");
+    await finish(page);
+  });
+
+  test("the arrow keys move among the enabled boxes as on the desktop", async () => {
+    const page = await openMain();
+    const rows = [
+      // ticked first, from, keys, reached
+      [[], "Check17", ["ArrowDown"], "Check1"],
+      [[], "Check10", ["ArrowDown", "ArrowDown"], "Check15"],
+      [[], "Check18", ["ArrowUp"], "Check18"],
+      [[], "Check5", ["ArrowRight"], "Check6"],
+      [[], "Check2", ["ArrowRight"], "Check2"],
+      [["Check9"], "Check2", ["ArrowLeft"], "Check9"],
+    ];
+    for (const [ticked, from, keys, reached] of rows) {
+      await page.click("#Command3");
+      for (const box of ticked) await clickBox(page, box);
+      await page.evaluate((id) => document.querySelector(`#${id} input`).focus(), from);
+      await page.press(...keys);
+      assert.equal(await focused(page), reached, `${keys.join(" ")} from ${from}`);
+    }
+    assert.deepEqual((await state(page)).ticked, ["Check9"]); // moved, never ticked
+    await finish(page);
+  });
+
+  test("screen readers hear the boxes by parent and phase, the buttons and the answer's status", async (t) => {
+    const page = await openMain();
+    if (!(await page.accessible("#Command1"))) {
+      t.skip(`${browser.name}'s driver cannot read what a screen reader is told`);
+      return page.close();
+    }
+    const rows = [
+      ["#Check1 input", "checkbox", "Femelle : Albinos"],
+      ["#Check16 input", "checkbox", "Mâle : Het Patternless"],
+      ["#Check17 input", "checkbox", "Femelle : Régulier"],
+      ["#Command1", "button", "Fermer"],
+      ["#Command3", "button", "Reset"],
+      ["#Form3", "region", "Morvane 101"],
+    ];
+    for (const [selector, role, name] of rows) {
+      assert.deepEqual(await page.accessible(selector).then((a) => [a.role, a.name]), [role, name], selector);
+    }
+    assert.equal((await page.accessible("#answer")).role, "status");
+    assert.equal((await page.accessible("#announcer")).role, "status");
+    // The main view is named as the desktop names its window, and described by the instruction.
+    const { description } = await page.accessible("#Form3");
+    if (description !== undefined) assert.equal(description, "Choisir une phase pour la femelle et une pour le male.");
+    await finish(page);
+  });
+
+  for (const dismissal of ["OK", "Enter", "Escape"]) {
+    test(`Fermer thanks, and once the note is dismissed (${dismissal}) nothing is left to use`, async () => {
+      const page = await openMain();
+      // As if reached from another page: a tab that is all its history would close.
+      await page.evaluate(() => history.pushState(null, ""));
+      await page.click("#Command1");
+      assert.equal(await page.evaluate(() => document.getElementById("thanks").open), true);
+      const dialog = await page.accessible("#thanks");
+      if (dialog) {
+        // Screen readers read an alert dialog as it opens: its name is the note.
+        assert.equal(dialog.role, "alertdialog");
+        assert.match(dialog.name, /^Merci à Lucien Arvel/);
+      }
+      if (dismissal === "OK") await page.click("#thanks-ok");
+      else await page.press(dismissal);
+      await page.waitFor(() => !document.getElementById("closed").hidden);
+      assert.deepEqual(await page.evaluate(() => [document.getElementById("closed").getAttribute("role"),
+        document.querySelectorAll("input, button, dialog").length]), ["alert", 0]);
+      await finish(page);
+    });
+  }
+
+  // A phone held upright (two sizes), and 320 px: a desktop browser's 200 % zoom.
+  for (const [width, height] of [[390, 844], [375, 667], [320, 740]]) {
+    test(`on a ${width} x ${height} screen nothing is cut off and every target is at least 24 px`, async (t) => {
+      if (width < browser.narrowest) {
+        t.skip(`${browser.name}'s window is never narrower than ${browser.narrowest} px`);
+        return;
+      }
+      const page = await browser.open(`${site.origin}/`, { width, height });
+      assert.ok(await page.evaluate((w) => document.documentElement.scrollWidth <= w, width), "splash");
+      await mainViewShown(page);
+      const layout = await page.evaluate(() => ({
+        width: document.documentElement.scrollWidth,
+        small: [...document.querySelectorAll("#Form3 .box input, #Form3 button")].filter((e) => {
+          const r = e.getBoundingClientRect();
+          return r.width < 24 || r.height < 24;
+        }).map((e) => e.closest("[id]").id),
+      }));
+      assert.deepEqual(layout, { width, small: [] });
+      assert.deepEqual(await axeViolations(page), []);
+      // The first and last boxes and the last button, reached by touch.
+      await clickBox(page, "Check13");
+      await clickBox(page, "Check15");
+      assert.match((await state(page)).answer, /^25% Régulier/);
+      await page.click("#Command3");
+      assert.deepEqual((await state(page)).ticked, []);
+      await finish(page);
+    });
+  }
+
+  test("where the screen has room the design is shown larger, as one", async () => {
+    const page = await openMain({ width: 1280, height: 960 });
+    const size = await page.evaluate(() => ({
+      window: document.getElementById("Form3").getBoundingClientRect().width,
+      box: document.getElementById("Check5").getBoundingClientRect().height,
+    }));
+    assert.ok(size.window >= 665 * 1.25 && size.box >= 25 * 1.25, JSON.stringify(size));
+    assert.deepEqual(await axeViolations(page), []);
+    await finish(page);
+  });
+
+  test("in a contrast theme the window keeps its edge and greyed phases stay grey", async (t) => {
+    const page = await browser.open(`${site.origin}/`);
+    if (!(await page.forceColors())) {
+      t.skip(`${browser.name}'s driver cannot ask for a contrast theme`);
+      return page.close();
+    }
+    await mainViewShown(page);
+    await clickBox(page, "Check1");
+    const look = await page.evaluate(() => {
+      const colour = (id) => getComputedStyle(document.getElementById(id)).color;
+      const window = getComputedStyle(document.getElementById("Form3"));
+      return { greyed: colour("Check3") !== colour("Check1"), edge: window.outlineStyle };
+    });
+    assert.deepEqual(look, { greyed: true, edge: "solid" });
+    assert.deepEqual(await axeViolations(page), []);
+    await finish(page);
+  });
+
+  test("the single file works opened from disk, with no request but its own", async () => {
+    const page = await browser.open(pathToFileURL(singleFile).href);
+    await mainViewShown(page);
+    await clickBox(page, "Check5");
+    await clickBox(page, "Check10");
+    assert.equal((await state(page)).answer, "Certains Hypos et certains Tangerines.");
+    assert.deepEqual(await page.evaluate(() => performance.getEntriesByType("resource")
+      .map((entry) => entry.name).filter((url) => !url.startsWith("data:"))), []);
+    await finish(page);
+  });
+
+  test("the worker keeps the site under the very addresses the page asks for", async () => {
+    await withOwnServer(siteDir, undefined, async (own) => {
+      const page = await browser.open(`${own.origin}/`);
+      await mainViewShown(page);
+      const cache = await page.evaluate(async () => {
+        await navigator.serviceWorker.ready;
+        const [name] = await caches.keys();
+        const keys = await (await caches.open(name)).keys();
+        return {
+          asked: [location.href, ...performance.getEntriesByType("resource").map((e) => e.name)
+            .filter((url) => url.startsWith(location.origin) && !url.endsWith("sw.js"))],
+          kept: keys.map((request) => request.url),
+        };
+      });
+      assert.deepEqual(cache.asked.filter((url) => !cache.kept.includes(url)), []);
+      await finish(page);
+    });
+  });
+
+  test("a first visit fetches each file once", async (t) => {
+    if (!browser.workersShareTheHttpCache) {
+      t.skip(`${browser.name} under its driver keeps no HTTP cache for its worker to take the files from`);
+      return;
+    }
+    await withOwnServer(siteDir, undefined, async (own) => {
+      const page = await browser.open(`${own.origin}/`);
+      await mainViewShown(page);
+      await kept(page);
+      const paths = own.requests.map((request) => new URL(request.url, own.origin).pathname);
+      assert.deepEqual(paths.filter((path, i) => paths.indexOf(path) !== i), [], "fetched twice");
+      const fetched = own.requests.reduce((sum, request) => sum + request.bytes, 0);
+      assert.ok(fetched <= siteSize(siteDir), `${fetched} bytes fetched for a site of ${siteSize(siteDir)}`);
+      await finish(page);
+    });
+  });
+
+  test("after one visit the site opens and works with its server stopped", async () => {
+    await withOwnServer(siteDir, undefined, async (own) => {
+      const page = await browser.open(`${own.origin}/`);
+      await mainViewShown(page);
+      assert.equal(await kept(page), 1);
+      await own.stop();
+      await page.reload();
+      await mainViewShown(page);
+      await clickBox(page, "Check9");
+      await clickBox(page, "Check6");
+      assert.equal((await state(page)).answer, "Certains Tangerines et certains Hypos.");
+      await finish(page);
+      await own.start();
+    });
+  });
+
+  // What cannot start says so on the splash, whatever failed.
+  const breakages = {
+    "a WebAssembly that cannot be compiled": (path) => (path === "/morvane101.wasm" ? { body: "not WebAssembly" } : null),
+    "a script that cannot be loaded": (path) => (path === "/app.js" ? { status: 404, body: "" } : null),
+    "the engine's script that cannot be loaded": (path) => (path === "/morvane101.js" ? { status: 404, body: "" } : null),
+    "a fault while starting": (path, read) =>
+      (path === "/index.html" ? { body: read().replace('data-role="reset"', "") } : null),
+  };
+  for (const [breakage, respond] of Object.entries(breakages)) {
+    test(`${breakage} is said on the splash`, async () => {
+      await withOwnServer(siteDir, respond, async (own) => {
+        const page = await browser.open(`${own.origin}/`);
+        await page.waitFor(() => document.getElementById("Form1-status").textContent !== "");
+        const splash = await page.evaluate(() => ({
+          said: document.getElementById("Form1-status").textContent,
+          role: document.getElementById("Form1-status").getAttribute("role"),
+          shown: !document.getElementById("Form1").hidden,
+        }));
+        assert.match(splash.said, /^Morvane 101 ne peut pas démarrer/);
+        assert.deepEqual([splash.role, splash.shown], ["status", true]);
+        await page.close();
+      });
+    });
+  }
+
+  test("a service worker that cannot be registered leaves the page working", async () => {
+    const withoutWorker = mkdtempSync(join(tmpdir(), "site-without-worker-"));
+    cpSync(siteDir, withoutWorker, { recursive: true });
+    rmSync(join(withoutWorker, "sw.js"));
+    await withOwnServer(withoutWorker, undefined, async (own) => {
+      const page = await browser.open(`${own.origin}/`);
+      await mainViewShown(page);
+      await clickBox(page, "Check9");
+      await clickBox(page, "Check6");
+      assert.equal((await state(page)).answer, "Certains Tangerines et certains Hypos.");
+      // The browser may report the missing worker; no script of the page fails.
+      assert.deepEqual((await page.problems()).filter((problem) => /^(error|rejection):/.test(problem)), []);
+      await page.close();
+    });
+  });
+
+  // The next build: a changed script, under a version of its own. Deployed whole, the new
+  // worker takes over; while the files on the server are not yet the ones its list names (a
+  // deploy racing its install), it takes none of them and the version before stays.
+  for (const deploy of ["whole", "racing the install"]) {
+    test(`a service worker update never mixes two versions (deploy ${deploy})`, async () => {
+      await withOwnServer(siteDir, undefined, async (own) => {
+        const page = await browser.open(`${own.origin}/`);
+        await mainViewShown(page);
+        await kept(page);
+        const first = await page.evaluate(() => document.documentElement.dataset.version);
+        own.dir = nextBuild(siteDir, first, deploy === "whole");
+        const other = await browser.open(`${own.origin}/`);
+        // The browser may have tried the new worker already as the page opened: this waits for
+        // whatever it tries to end in service or thrown out.
+        await other.evaluate(async () => {
+          const registration = await navigator.serviceWorker.ready;
+          await registration.update().catch(() => {});
+          const worker = registration.installing ?? registration.waiting;
+          await new Promise((resolve) => {
+            if (!worker) resolve();
+            worker?.addEventListener("statechange", () => ["activated", "redundant"].includes(worker.state) && resolve());
+          });
+        });
+        const script = (version) => page.evaluate(async (v) => (await fetch(`app.js?v=${v}`)).text(), version);
+        assert.ok(!(await script(first)).includes("// next"), "the first page keeps its version");
+        await page.reload();
+        const version = await page.evaluate(() => document.documentElement.dataset.version);
+        if (deploy === "whole") {
+          assert.equal(version, NEXT);
+          assert.ok((await script(NEXT)).includes("// next"));
+        } else {
+          assert.equal(version, first);
+        }
+        await other.close();
+        await page.close();
+      });
+    });
+  }
+}
+
+const NEXT = "next00000000";
+
+// A copy of the site as the next build makes it; listed anew in its worker, or with the
+// digests of the build before, as while a deploy is under way.
+function nextBuild(siteDir, first, listedAnew) {
+  const next = mkdtempSync(join(tmpdir(), "site-next-"));
+  cpSync(siteDir, next, { recursive: true });
+  writeFileSync(join(next, "app.js"), `${readFileSync(join(siteDir, "app.js"), "utf8")}\n// next\n`);
+  for (const name of ["index.html", "sw.js"]) {
+    writeFileSync(join(next, name), readFileSync(join(siteDir, name), "utf8").replaceAll(first, NEXT));
+  }
+  if (listedAnew) {
+    const digest = (name) => createHash("sha256")
+      .update(readFileSync(join(next, name === "./" ? "index.html" : name.replace(/\?.*/, "")))).digest("base64");
+    const worker = readFileSync(join(next, "sw.js"), "utf8")
+      .replace(/\["([^"]+)", "sha256-[^"]+"\]/g, (_, name) => `["${name}", "sha256-${digest(name)}"]`);
+    writeFileSync(join(next, "sw.js"), worker);
+  }
+  return next;
+}
