@@ -1,7 +1,9 @@
 #!/usr/bin/python3
-"""A blind breeder's session in the web page, in Chromium, keys only, with Orca listening.
-  orca_web_session.py SITE_DIR SCRATCH_DIR   (inside run_orca_test.sh)"""
+"""A blind breeder's session in the web page, in Chromium or Firefox, keys only, with Orca
+listening.
+  orca_web_session.py SITE_DIR SCRATCH_DIR chromium|firefox   (inside run_orca_test.sh)"""
 import functools
+import os
 import http.server
 import sys
 import threading
@@ -9,7 +11,7 @@ from pathlib import Path
 
 from orca_harness import run
 
-site, scratch = sys.argv[1], Path(sys.argv[2])
+site, scratch, browser = sys.argv[1], Path(sys.argv[2]), sys.argv[3]
 
 
 class SiteHandler(http.server.SimpleHTTPRequestHandler):
@@ -32,19 +34,47 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+FIREFOX_PREFERENCES = {
+    "browser.shell.checkDefaultBrowser": "false",
+    "browser.startup.homepage_override.mstone": '"ignore"',
+    "browser.aboutwelcome.enabled": "false",
+    "datareporting.policy.dataSubmissionEnabled": "false",
+    "toolkit.telemetry.reportingpolicy.firstRun": "false",
+    "app.update.auto": "false",
+    "app.update.disabledForTesting": "true",
+    "browser.region.network.url": '""',
+    "network.connectivity-service.enabled": "false",
+    "extensions.autoDisableScopes": "0",
+    "browser.safebrowsing.update.enabled": "false",
+    "browser.newtabpage.enabled": "false",
+    "accessibility.force_disabled": "-1",
+}
+
+
 def session(desktop):
     server = http.server.ThreadingHTTPServer(
         ("127.0.0.1", 0), functools.partial(SiteHandler, directory=site))
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    # Chromium's own strings in French, no sandbox as root (and no bar warning of it, which
-    # would take a Tab), nothing fetched from elsewhere. Not an application window: a
-    # script may close one, and the page would not be left to say that it ended.
-    desktop.start(["/usr/bin/chromium", "--no-sandbox", "--test-type",
-                   "--force-renderer-accessibility",
-                   "--lang=fr", f"--user-data-dir={scratch / 'chromium'}", "--no-first-run",
-                   "--disable-gpu", "--disable-background-networking", "--disable-sync",
-                   "--disable-component-update", "--disable-quic", "--password-store=basic",
-                   f"http://127.0.0.1:{server.server_port}/start"], "chromium.log")
+    start = f"http://127.0.0.1:{server.server_port}/start"
+    if browser == "chromium":
+        # Chromium's own strings in French, no sandbox as root (and no bar warning of it, which
+        # would take a Tab), nothing fetched from elsewhere. Not an application window: a
+        # script may close one, and the page would not be left to say that it ended.
+        desktop.start(["/usr/bin/chromium", "--no-sandbox", "--test-type",
+                       "--force-renderer-accessibility",
+                       "--lang=fr", f"--user-data-dir={scratch / 'chromium'}", "--no-first-run",
+                       "--disable-gpu", "--disable-background-networking", "--disable-sync",
+                       "--disable-component-update", "--disable-quic", "--password-store=basic",
+                       start], "chromium.log")
+    else:
+        # A profile of its own that asks nothing at its first start and fetches nothing from
+        # elsewhere; Firefox shows its pages to screen readers once told one is listening.
+        profile = scratch / "firefox"
+        profile.mkdir()
+        (profile / "user.js").write_text("".join(
+            f'user_pref("{name}", {value});\n' for name, value in FIREFOX_PREFERENCES.items()))
+        desktop.start(["/usr/bin/firefox-esr", "--no-remote", "--profile", str(profile), start],
+                      "firefox.log", env={**os.environ, "GNOME_ACCESSIBILITY": "1"})
     desktop.step([], "Fermer bouton", within=40)
     desktop.step(["Tab"], "Femelle : Albinos case à cocher non cochée")
     desktop.step(["space"], "Les autres phases de la femelle sont indisponibles tant qu'Albinos")

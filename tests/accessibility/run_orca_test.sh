@@ -2,10 +2,11 @@
 # Runs a session under the real screen reader Orca, headless: Xvfb, a private D-Bus
 # session, the AT-SPI bus, a window manager, and speech-dispatcher speaking French through
 # espeak-ng into a null sound device. A private HOME keeps every setting out of the user's.
-#   run_orca_test.sh PROGRAM_OR_SITE SCENARIO
+#   run_orca_test.sh PROGRAM_OR_SITE SCENARIO [SCENARIO_ARGUMENTS...]
 set -euo pipefail
 program=$1
 scenario=$2
+shift 2
 
 scratch=$(mktemp -d)
 export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/run
@@ -24,7 +25,7 @@ source "$(dirname "$0")/../xvfb.sh"
 start_xvfb
 
 status=0
-dbus-run-session -- /usr/bin/python3 "$scenario" "$program" "$scratch" 2>"$scratch/session.log" ||
+dbus-run-session -- /usr/bin/python3 "$scenario" "$program" "$scratch" "$@" 2>"$scratch/session.log" ||
   status=$?
 
 # Whatever the session left behind (speech-dispatcher outlives its clients a while).
