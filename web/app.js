@@ -78,14 +78,7 @@ function start(board) {
     say(announcer, board.UTF8ToString(board._morvane_after_reset()));
   });
   const thanks = document.getElementById("thanks");
-  // Shown as a modal note, but opened as a plain dialog, the focus moved into it before the
-  // rest is made inert: around a modal dialog Firefox takes the page away from screen readers
-  // before the focus moves, and Orca then enters the note without reading it.
-  mainView.querySelector('[data-role="close"]').addEventListener("click", () => {
-    thanks.show();
-    mainView.inert = true;
-  });
-  thanks.addEventListener("keydown", (event) => event.key === "Escape" && thanks.close());
+  mainView.querySelector('[data-role="close"]').addEventListener("click", () => thanks.showModal());
   thanks.addEventListener("close", endProgram);
   render(board);
   splash.hidden = true;
