@@ -25,8 +25,14 @@ Qt::CheckState stateFor(CheckBox::Value value) {
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
     // Anything that changes the state without going through Value (a screen reader's
-    // toggle action, say) still changes Value and is reported.
-    connect(this, &QCheckBox::stateChanged, this, &CheckBox::followCheckState);
+    // toggle action, say) still changes Value and is reported. Qt 6.7 replaced the signal
+    // that carries the state as an int by one that carries the state itself.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    connect(this, &QCheckBox::checkStateChanged, this, &CheckBox::followCheckState);
+#else
+    connect(this, &QCheckBox::stateChanged, this,
+            [this](int state) { followCheckState(static_cast<Qt::CheckState>(state)); });
+#endif
 }
 
 void CheckBox::setValue(Value value) {
@@ -44,7 +50,7 @@ void CheckBox::nextCheckState() {
     setValue(value_ == kTicked ? kUnticked : kTicked);
 }
 
-void CheckBox::followCheckState(int state) {
+void CheckBox::followCheckState(Qt::CheckState state) {
     if (stateFor(value_) == state)
         return;
     setValue(state == Qt::Unchecked ? kUnticked : state == Qt::Checked ? kTicked : kNeither);

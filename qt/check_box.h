@@ -29,7 +29,7 @@ protected:
     void nextCheckState() override;
 
 private:
-    void followCheckState(int state);
+    void followCheckState(Qt::CheckState state);
 
     Value value_{0};
 };
