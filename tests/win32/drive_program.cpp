@@ -199,6 +199,9 @@ int wmain(int argc, wchar_t* argv[]) {
         std::printf("usage: drive_program PROGRAM.exe EXPECTED_OUTCOMES.tsv DPI\n");
         return 2;
     }
+    // Coordinates as the program itself sees them: a driver that declares no DPI awareness
+    // is handed scaled ones, by Windows and by Wine 10 alike.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const std::vector<Row> sheet = outcomeSheet(win::narrowed(argv[2]).c_str());
     const int dotsPerInch = std::stoi(argv[3]);
     const std::string atDpi = " at " + win::narrowed(argv[3]) + " dpi";
