@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The Debian package's whole life as Debian's piuparts checks it, in a fresh Debian 12
-# chroot: this version installed and purged; then an older version installed from a
-# repository, upgraded to this one, removed and purged. Nothing may be left behind, and
-# no file owned by no package. It needs root, for the chroot (exit 77, skipped, without).
-#   piuparts_cycle.sh BUILD_DIR
+# The Debian package's whole life as Debian's piuparts checks it, in a fresh chroot of
+# this machine's Debian release (or of the one named): this version installed and purged;
+# then an older version installed from a repository, upgraded to this one, removed and
+# purged. Nothing may be left behind, and no file owned by no package. It needs root, for
+# the chroot (exit 77, skipped, without).
+#   piuparts_cycle.sh BUILD_DIR [DISTRIBUTION]
 set -euo pipefail
 if [ "$(id -u)" -ne 0 ]; then
   echo "piuparts builds a chroot, which needs root: skipped."
@@ -12,6 +13,7 @@ fi
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+distribution=${2:-$(. /etc/os-release && echo "$VERSION_CODENAME")}
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
 # The same package under a version just below this one, in a repository of its own.
@@ -21,6 +23,6 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 rm -rf "$work/repo/_CPack_Packages"
 (cd "$work/repo" && dpkg-scanpackages --multiversion . >Packages 2>/dev/null)
 
-piuparts --distribution=bookworm --bindmount="$work/repo" \
+piuparts --distribution="$distribution" --bindmount="$work/repo" \
   --extra-repo="deb [trusted=yes] file://$work/repo ./" \
   "$work/new/morvane101_${version}_amd64.deb"
