@@ -48,6 +48,10 @@ void Announcer::speak() {
     if (text_.isEmpty())
         return;
     hide();
+    // Screen readers keep an object's name until told it changed (Orca 48 read the first
+    // announcement again for each later one).
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     show();
 }
 
