@@ -25,4 +25,10 @@ const ControlDesign* initialFocus(std::span<const ControlDesign> controls) {
     return found == controls.end() ? nullptr : &*found;
 }
 
+std::string_view windowDescription(const WindowDesign& window,
+                                   std::span<const ControlDesign> controls) {
+    const ControlDesign* describing = controlNamed(controls, window.describedBy);
+    return describing ? describing->text : std::string_view();
+}
+
 }  // namespace design

@@ -81,4 +81,10 @@ constexpr bool takesFocus(ControlKind kind) {
 // The control that has the focus as the window opens: the first in tab order that takes it.
 const ControlDesign* initialFocus(std::span<const ControlDesign> controls);
 
+// What describes the window: the caption of its describing control; empty if there is none.
+// It is the window's description for screen readers, and is also said as the window opens,
+// since some screen readers read a window's description then and others do not.
+std::string_view windowDescription(const WindowDesign& window,
+                                   std::span<const ControlDesign> controls);
+
 }  // namespace design

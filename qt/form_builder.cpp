@@ -194,8 +194,7 @@ void buildForm(QWidget* form, const design::WindowDesign& window,
     }
     form->setFont(fontFor(window.defaultFont, form->font()));
     form->resize(twipsToPixels(window.clientWidth), twipsToPixels(window.clientHeight));
-    if (const ControlDesign* describing = design::controlNamed(controls, window.describedBy))
-        form->setAccessibleDescription(toQString(describing->text));
+    form->setAccessibleDescription(toQString(design::windowDescription(window, controls)));
 
     QWidget* previousInTabOrder = nullptr;
     for (const ControlDesign& design : controls) {

@@ -93,6 +93,18 @@ void Form3::closeEvent(QCloseEvent* event) {
         emit closed();
 }
 
+// Orca 48 no longer reads a window's description as the window opens, as Orca 43 did: it
+// is said once the window is active, after what the screen reader says of the window and
+// of the focused button.
+void Form3::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || opened_)
+        return;
+    opened_ = true;
+    announcer_->announce(toQString(
+        design::windowDescription(design::kMainWindowDesign, design::kMainWindowControls)));
+}
+
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);

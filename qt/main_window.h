@@ -30,6 +30,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The window's first activation: what describes it is said.
+    void changeEvent(QEvent* event) override;
     // The arrow keys on the phase boxes.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -38,6 +40,7 @@ private:
 
     std::unique_ptr<WidgetBoard> board_{};
     Announcer* announcer_{nullptr};
+    bool opened_{false};
 };
 
 }  // namespace ui

@@ -17,11 +17,11 @@ def session(desktop):
     # past the end, which a sanitized build would report as a leak.
     app = desktop.start([program], "program.log",
                         env=dict(os.environ, ASAN_OPTIONS="detect_leaks=0"))
-    # The window is announced as a window ("cadre") with its instruction line, and the
-    # focus opens on Fermer.
+    # The window is announced as a window ("cadre"), the focus opens on Fermer, and the
+    # instruction line is said, whatever Orca reads of a window's description.
     desktop.step([], "Morvane 101 cadre", within=30)
-    desktop.step([], "Choisir une phase pour la femelle et une pour le male.")
     desktop.step([], "Fermer bouton")
+    desktop.step([], "Choisir une phase pour la femelle et une pour le male.")
     desktop.step(["Tab"], "Femelle : Albinos case à cocher non cochée")
     desktop.step(["space"], "Les autres phases de la femelle sont indisponibles")
     desktop.step(["Tab"] * 4, "Mâle : Het Albinos case à cocher non cochée")

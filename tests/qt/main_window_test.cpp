@@ -141,11 +141,17 @@ private slots:
                  QStringLiteral("Choisir une phase pour la femelle et une pour le male."));
     }
 
-    void screenReadersAreToldEachAnswerAndWhatBecameOfTheChoices() {
+    void screenReadersAreToldTheInstructionEachAnswerAndWhatBecameOfTheChoices() {
         Form3 form;
-        form.show();
         auto* spot = form.findChild<QWidget*>(QStringLiteral("announcer"));
         NotificationsHeard heard(spot);
+        // As the window opens, whatever a screen reader makes of its description.
+        QCOMPARE(
+            heard.takeAfter([&] {
+                form.show();
+                QVERIFY(QTest::qWaitForWindowActive(&form));
+            }),
+            QStringList{QStringLiteral("Choisir une phase pour la femelle et une pour le male.")});
         QCOMPARE(heard.takeAfter([&] { click(form, PhaseBox::Check1); }),
                  QStringList{QStringLiteral("Les autres phases de la femelle sont indisponibles "
                                             "tant qu'Albinos est cochée.")});
