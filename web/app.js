@@ -5,6 +5,7 @@
 "use strict";
 
 const ARROWS = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight"]; // as the board numbers them
+const INSTRUCTION_DELAY_MS = 500;
 
 const splash = document.getElementById("Form1");
 const HAND_OVER_MS = Number(splash.dataset.handOverMs);
@@ -41,6 +42,13 @@ function say(region, text) {
   region.replaceChildren(document.createTextNode(text));
 }
 
+// What follows a breeder's choice; the instruction, if it is still to come, is no longer news.
+let instructionPending;
+function announce(text) {
+  clearTimeout(instructionPending);
+  say(announcer, text);
+}
+
 function render(board) {
   for (const input of boxes) {
     input.checked = board._morvane_value(boxNumber(input)) === 1;
@@ -62,7 +70,7 @@ function start(board) {
     input.addEventListener("change", () => {
       board._morvane_set_value(boxNumber(input), input.checked ? 1 : 0);
       render(board);
-      say(announcer, board.UTF8ToString(board._morvane_choices_after(boxNumber(input))));
+      announce(board.UTF8ToString(board._morvane_choices_after(boxNumber(input))));
     });
     input.addEventListener("keydown", (event) => {
       const arrow = ARROWS.indexOf(event.key);
@@ -75,7 +83,7 @@ function start(board) {
   mainView.querySelector('[data-role="reset"]').addEventListener("click", () => {
     board._morvane_reset();
     render(board);
-    say(announcer, board.UTF8ToString(board._morvane_after_reset()));
+    announce(board.UTF8ToString(board._morvane_after_reset()));
   });
   const thanks = document.getElementById("thanks");
   mainView.querySelector('[data-role="close"]').addEventListener("click", () => thanks.showModal());
@@ -84,6 +92,12 @@ function start(board) {
   splash.hidden = true;
   mainView.hidden = false;
   mainView.querySelector("[data-initial-focus]").focus();
+  // Screen readers read the focused button, but not what describes the view it is in, so
+  // it is said; politely, after the button. Not at once: showing the view makes a burst of
+  // text changes, and Orca 48 drops a browser's text change that comes within 100 ms of
+  // another (Firefox, besides, tells nothing of a region shown that very instant).
+  const instruction = document.getElementById(mainView.getAttribute("aria-describedby"));
+  instructionPending = setTimeout(() => say(announcer, instruction.textContent), INSTRUCTION_DELAY_MS);
   keepForOffline();
 }
 

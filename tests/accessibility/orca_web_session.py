@@ -75,7 +75,11 @@ def session(desktop):
             f'user_pref("{name}", {value});\n' for name, value in FIREFOX_PREFERENCES.items()))
         desktop.start(["/usr/bin/firefox-esr", "--no-remote", "--profile", str(profile), start],
                       "firefox.log", env={**os.environ, "GNOME_ACCESSIBILITY": "1"})
+    # The page's title as it loads, then, after the splash, the focused button and the
+    # instruction.
+    desktop.step([], "Morvane 101", within=40)
     desktop.step([], "Fermer bouton", within=40)
+    desktop.step([], "Choisir une phase pour la femelle et une pour le male.")
     desktop.step(["Tab"], "Femelle : Albinos case à cocher non cochée")
     desktop.step(["space"], "Les autres phases de la femelle sont indisponibles tant qu'Albinos")
     desktop.step(["Tab"] * 4, "Mâle : Het Albinos case à cocher non cochée")

@@ -169,8 +169,11 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
     await finish(page);
   });
 
-  test("screen readers hear the boxes by parent and phase, the buttons and the answer's status", async (t) => {
+  test("screen readers hear the instruction, the boxes by parent and phase, the buttons and the answer's status", async (t) => {
     const page = await openMain();
+    // Said as the view opens, since readers do not read what describes the view.
+    await page.waitFor(() => document.getElementById("announcer").textContent ===
+      "Choisir une phase pour la femelle et une pour le male.");
     if (!(await page.accessible("#Command1"))) {
       t.skip(`${browser.name}'s driver cannot read what a screen reader is told`);
       return page.close();
