@@ -76,6 +76,11 @@ std::string_view thanksNote() {
     return "Merci à Lucien Arvel pour son aide précieuse et fidèle\u00A0!";
 }
 
+std::string_view noDisplayMessage() {
+    return "Morvane 101 ne peut pas démarrer : aucun écran n'est disponible pour ses "
+           "fenêtres. Lancez-le depuis une session graphique.";
+}
+
 std::string runTimeErrorMessage(std::string_view control, std::string_view operation) {
     return "Erreur d'exécution : le contrôle « " + std::string(control) +
            " » n'existe pas ou n'existe plus (" + std::string(operation) + ").";

@@ -38,6 +38,9 @@ Announcement announcementAfterReset();
 // The one-line thanks that "Fermer" shows before the program ends.
 std::string_view thanksNote();
 
+// Why the program cannot start where it finds no display to show its windows on.
+std::string_view noDisplayMessage();
+
 // The report of a failed access to `control`, while doing `operation`.
 std::string runTimeErrorMessage(std::string_view control, std::string_view operation);
 
