@@ -23,6 +23,9 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 rm -rf "$work/repo/_CPack_Packages"
 (cd "$work/repo" && dpkg-scanpackages --multiversion . >Packages 2>/dev/null)
 
+# Debian 13's debconf leaves its folder tmp.ci behind, which its own piuparts ignores and
+# Debian 12's does not know of.
 piuparts --distribution="$distribution" --bindmount="$work/repo" \
+  --ignore=/var/cache/debconf/tmp.ci/ \
   --extra-repo="deb [trusted=yes] file://$work/repo ./" \
   "$work/new/morvane101_${version}_amd64.deb"
