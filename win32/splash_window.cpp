@@ -32,8 +32,9 @@ void Form1::Timer1_Timer() {
 LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            // Goes with the window.
-            SetTimer(handle(), kTimer1, design::kHandOverMilliseconds, nullptr);
+            // Goes with the window. Without it the splash would stay for ever.
+            if (!SetTimer(handle(), kTimer1, design::kHandOverMilliseconds, nullptr))
+                runTimeError("Timer1", "démarrage de la minuterie");
             return 0;
         case WM_TIMER:
             if (wParam == kTimer1)

@@ -36,8 +36,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win::Form1 splash;
     splash.create();
     splash.show();
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    MSG message{};
+    BOOL got = 0;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         HWND window = GetAncestor(message.hwnd, GA_ROOT);
         win::Form3* mainWindow = splash.mainWindow();
         if (message.message == WM_KEYDOWN && mainWindow && window == mainWindow->handle() &&
@@ -49,5 +50,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return int(message.wParam);
+    // -1: the message loop itself failed, and nothing can run any more.
+    return got < 0 ? 1 : int(message.wParam);
 }
