@@ -52,6 +52,14 @@ tags=$(lintian --fail-on none "$deb" 2>/dev/null)
 [ -z "$tags" ] || echo "$tags"
 clean() { ! grep -q '^[EW]: ' <<<"$tags"; }
 check "lintian finds no error and no warning" clean
+# Hardened as Debian's own programs. Control-flow protection only where the system's start
+# files have it, as a program linked with them can have it only then (Debian 12's do not).
+unprotected_start=()
+readelf -n "/usr/lib/$multiarch/Scrt1.o" | grep -q 'IBT' || unprotected_start=(--nocfprotection)
+check "the packaged program is hardened (hardening-check ${unprotected_start[*]})" \
+  hardening-check --quiet "${unprotected_start[@]}" "$program"
+check "the packaged program has no search path of its own" \
+  bash -c "! readelf -d '$program' | grep -q -E 'RPATH|RUNPATH'"
 check "the packaged program finds all its libraries" \
   bash -c "! ldd '$program' | grep -q 'not found'"
 
