@@ -1,9 +1,10 @@
 #include "win32/check_box_drawing.h"
 
-#include <uxtheme.h>
 #include <vssym32.h>
 
 #include <iterator>
+
+#include "win32/visual_style.h"
 
 namespace win {
 namespace {
@@ -22,16 +23,13 @@ struct BoxState {
 };
 
 void drawTick(HWND box, HDC dc, const RECT& square, BoxState state) {
-    if (HTHEME theme = OpenThemeData(box, L"BUTTON")) {
-        // The theme's states come in fours: normal, hot, pressed, disabled.
-        const int offset = state.disabled ? 3 : state.pressed ? 2 : state.hot ? 1 : 0;
-        const int first = state.check == BST_CHECKED         ? CBS_CHECKEDNORMAL
-                          : state.check == BST_INDETERMINATE ? CBS_MIXEDNORMAL
-                                                             : CBS_UNCHECKEDNORMAL;
-        DrawThemeBackground(theme, dc, BP_CHECKBOX, first + offset, &square, nullptr);
-        CloseThemeData(theme);
+    // The style's states come in fours: normal, hot, pressed, disabled.
+    const int offset = state.disabled ? 3 : state.pressed ? 2 : state.hot ? 1 : 0;
+    const int first = state.check == BST_CHECKED         ? CBS_CHECKEDNORMAL
+                      : state.check == BST_INDETERMINATE ? CBS_MIXEDNORMAL
+                                                         : CBS_UNCHECKEDNORMAL;
+    if (drawStyled(box, L"BUTTON", BP_CHECKBOX, first + offset, dc, square))
         return;
-    }
     RECT classic = square;
     DrawFrameControl(dc, &classic, DFC_BUTTON,
                      (state.check == BST_INDETERMINATE ? DFCS_BUTTON3STATE : DFCS_BUTTONCHECK) |

@@ -29,6 +29,9 @@ private:
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Whatever is loaded from here on comes from the system's folder, never from beside the
+    // program, where anyone may have left a DLL.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     const ComApartment com;
     // The controls of version 6, drawn in the system's visual style.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
