@@ -24,10 +24,11 @@ expect() {  # expect DESCRIPTION COMMAND...
     failures=$((failures + 1))
   fi
 }
-make_msi() {  # make_msi VERSION OUTPUT
-  TZ=Pacific/Auckland cmake -DPROGRAM="$built" -DICON="$icon" -DVERSION="$1" -DOUTPUT="$2" \
-    -P "$make_msi_script" >/dev/null
+make_msi() {  # make_msi VERSION OUTPUT [PROGRAM]
+  TZ=Pacific/Auckland cmake -DPROGRAM="${3:-$built}" -DICON="$icon" -DVERSION="$1" \
+    -DOUTPUT="$2" -P "$make_msi_script" >/dev/null
 }
+package_code() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p'; }
 installed() { find "$users" -path "*/AppData/Local/Programs/Morvane 101/morvane101.exe"; }
 shortcut() { find "$users" -path "*/Start Menu/Programs/Morvane 101.lnk"; }
 entries() {
@@ -40,6 +41,16 @@ make_msi "$version" "$work/again/morvane101-$version.msi"
 expect "the installer made again elsewhere is the same file" \
   cmp -s "$built_msi" "$work/again/morvane101-$version.msi"
 make_msi "$newer" "$work/newer/morvane101-$newer.msi"
+# The same version of other bytes is another package, which Windows Installer installs.
+{ cat "$built"; printf 'other'; } >"$work/other.exe"
+make_msi "$version" "$work/other/morvane101-$version.msi" "$work/other.exe"
+expect "another program of the same version makes another package" \
+  test "$(package_code "$built_msi")" != "$(package_code "$work/other/morvane101-$version.msi")"
+expect "the package's summary is in French" \
+  bash -c "msiinfo suminfo '$built_msi' | grep -q -x 'Template: x64;1036'"
+expect "the program's file carries its version and language" \
+  test "$(msiinfo export "$built_msi" File | awk -F'\t' '$1 == "morvane101.exe" { print $5, $6 }')" \
+  = "$version.0 1036"
 
 expect "msiexec /i succeeds" wine msiexec /i "$(winepath -w "$built_msi")" /qn
 expect "the program is installed for the user" test -n "$(installed)"

@@ -6,8 +6,10 @@
 # With DOWNLOAD_URL, where the release's files will be published ({version} stands for the
 # version), it also writes the installer's winget manifest beside it, under winget/.
 # wixl draws the product and package codes at random and stamps the current time into the
-# package and its cabinet. Here the codes are derived from the version (the upgrade code is
-# their namespace), and every time is the source's (SOURCE_DATE_EPOCH, or the last commit's).
+# package and its cabinet. Here the product code is derived from the version, the package
+# code from what the package holds (the upgrade code is their namespace), and every time is
+# the source's (SOURCE_DATE_EPOCH, or the last commit's). wixl also leaves the file's version
+# out, and gives the summary the language 1033 whatever the product's: both are set after.
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/release.cmake)
 morvane_source_date_epoch(EPOCH)
 set(WXS ${CMAKE_CURRENT_LIST_DIR}/morvane101.wxs)
@@ -20,7 +22,16 @@ file(READ ${WXS} source)
 string(REGEX MATCH "UpgradeCode=\"([^\"]+)\"" found "${source}")
 set(upgrade_code ${CMAKE_MATCH_1})
 string(UUID product_code NAMESPACE ${upgrade_code} NAME "product ${VERSION}" TYPE SHA1 UPPER)
-string(UUID package_code NAMESPACE ${upgrade_code} NAME "package ${VERSION}" TYPE SHA1 UPPER)
+string(REGEX MATCH "<Product [^>]*Language=\"([0-9]+)\"" found "${source}")
+set(language ${CMAKE_MATCH_1})
+# Two packages with other bytes are two packages to Windows Installer, even of one version:
+# one installed over the other is then really installed.
+set(content "${VERSION}")
+foreach(file ${PROGRAM} ${ICON} ${WXS})
+  file(SHA256 ${file} digest)
+  string(APPEND content " ${digest}")
+endforeach()
+string(UUID package_code NAMESPACE ${upgrade_code} NAME "package ${content}" TYPE SHA1 UPPER)
 
 # wixl packs files by paths relative to where it runs, with their times: they are gathered
 # beside the output, at EPOCH.
@@ -50,9 +61,15 @@ foreach(field Subject Author Template)
   string(REGEX MATCH "${field}: ([^\n]*)" found "${summary}")
   set(${field} "${CMAKE_MATCH_1}")
 endforeach()
+string(REGEX REPLACE ";[0-9]+$" ";${language}" Template "${Template}")
 execute_process(
   COMMAND ${at_epoch} ${MSIBUILD} ${OUTPUT} -s "${Subject}" "${Author}" "${Template}"
           "{${package_code}}"
+  COMMAND_ERROR_IS_FATAL ANY)
+# The program's version and language, as its version information gives them.
+execute_process(
+  COMMAND ${at_epoch} ${MSIBUILD} ${OUTPUT} -q
+          "UPDATE `File` SET `Version` = '${VERSION}.0', `Language` = '${language}' WHERE `File` = 'morvane101.exe'"
   COMMAND_ERROR_IS_FATAL ANY)
 
 if(NOT DEFINED DOWNLOAD_URL)
