@@ -45,14 +45,16 @@ self.addEventListener("activate", (event) => {
   );
 });
 
-// A request names its page's version (?v=...); a page itself, and whatever names none, is
-// of the newest, and every page of the site is the one page. A version no longer kept is
+// A request names its page's version (?v=...); whatever names none is of the newest. A
+// navigation, whatever its address says, is the one page of the site at its newest: a link
+// with ?v= neither breaks the page nor brings back an older one. A version no longer kept is
 // not mixed with another: its requests fail.
 self.addEventListener("fetch", (event) => {
   const url = new URL(event.request.url);
   if (url.origin !== location.origin) return;
-  const version = url.searchParams.get("v") ?? VERSION;
-  const kept = event.request.mode === "navigate" ? new URL("./", location).href : url.href;
+  const navigation = event.request.mode === "navigate";
+  const version = navigation ? VERSION : url.searchParams.get("v") ?? VERSION;
+  const kept = navigation ? new URL("./", location).href : url.href;
   event.respondWith(
     caches.match(kept, { cacheName: CACHE_PREFIX + version })
       .then((response) => response ?? (version === VERSION ? fetch(event.request) : Response.error())),

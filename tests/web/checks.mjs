@@ -337,6 +337,10 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
       await clickBox(page, "Check9");
       await clickBox(page, "Check6");
       assert.equal((await state(page)).answer, "Certains Tangerines et certains Hypos.");
+      // An address with a version of its own is the same page.
+      const named = await browser.open(`${own.origin}/?v=x`);
+      await mainViewShown(named);
+      await finish(named);
       await finish(page);
       await own.start();
     });
@@ -413,6 +417,11 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
         if (deploy === "whole") {
           assert.equal(version, NEXT);
           assert.ok((await script(NEXT)).includes("// next"));
+          // The version before, named in the page's address, does not come back.
+          const older = await browser.open(`${own.origin}/?v=${first}`);
+          await mainViewShown(older);
+          assert.equal(await older.evaluate(() => document.documentElement.dataset.version), NEXT);
+          await older.close();
         } else {
           assert.equal(version, first);
         }
