@@ -279,6 +279,23 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
     await finish(page);
   });
 
+  test("with scripts off the page says, in the splash's place, that it needs them", async (t) => {
+    if (!browser.scriptsCanBeTurnedOff) {
+      t.skip(`${browser.name}'s driver cannot turn scripts off`);
+      return;
+    }
+    for (const url of [`${site.origin}/`, pathToFileURL(singleFile).href]) {
+      const page = await browser.open(url, undefined, { scripts: false });
+      const shown = await page.evaluate(() => ({
+        splash: getComputedStyle(document.getElementById("Form1")).display,
+        said: document.getElementById("no-script")?.checkVisibility() ? document.getElementById("no-script").textContent : "",
+      }));
+      assert.equal(shown.splash, "none", url);
+      assert.match(shown.said, /^Morvane 101 a besoin de JavaScript/, url);
+      await page.close();
+    }
+  });
+
   test("the single file works opened from disk, with no request but its own", async () => {
     const page = await browser.open(pathToFileURL(singleFile).href);
     await mainViewShown(page);

@@ -20,10 +20,12 @@ export async function launch(name) {
     name,
     narrowest: 0,
     workersShareTheHttpCache: true,
+    scriptsCanBeTurnedOff: cdp,
     close: () => browser.close(),
-    async open(url, viewport = { width: 1024, height: 768 }) {
+    async open(url, viewport = { width: 1024, height: 768 }, { scripts = true } = {}) {
       const page = await browser.newPage();
       await page.setViewport(viewport);
+      if (!scripts) await page.setJavaScriptEnabled(false);
       const problems = [];
       page.on("console", (message) => { if (message.type() === "error") problems.push(`console: ${message.text()}`); });
       page.on("pageerror", (error) => problems.push(`error: ${error.message}`));
