@@ -1,5 +1,6 @@
 // What every edition knows of the program as a whole: its title, the name desktops know it
-// by, and how long the splash stays before the main window comes.
+// by, how long the splash stays before the main window comes, and how soon what describes
+// the main window is said once it opens.
 #pragma once
 
 #include <string_view>
@@ -11,5 +12,10 @@ inline constexpr std::string_view kApplicationTitle = "Morvane 101";
 // windows to them.
 inline constexpr std::string_view kApplicationId = MORVANE_APP_ID;
 inline constexpr int kHandOverMilliseconds = 2000;
+// Screen readers read the window and its focused control as it opens, not its description,
+// which is said after them. Not at once: a window's opening is a burst of events, and a
+// screen reader behind with them drops what comes in the burst (Orca 43 prunes all but focus
+// and windows from a queue of 50, Orca 48 a browser's text change within 100 ms of another).
+inline constexpr int kDescriptionDelayMilliseconds = 1000;
 
 }  // namespace design

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "design/application.h"
 #include "design/box_navigation.h"
 #include "design/main_window_design.h"
 #include "design/spoken_texts.h"
@@ -61,6 +62,13 @@ Form3::Form3(QWidget* parent) : QWidget(parent) {
     QPushButton& close = command(design::ControlRole::Close);
     connect(&reset, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(&close, &QPushButton::clicked, this, &Form3::Command1_Click);
+    description_.setSingleShot(true);
+    description_.setTimerType(Qt::PreciseTimer);
+    description_.setInterval(design::kDescriptionDelayMilliseconds);
+    connect(&description_, &QTimer::timeout, this, [this] {
+        announcer_->announce(toQString(
+            design::windowDescription(design::kMainWindowDesign, design::kMainWindowControls)));
+    });
 }
 
 Form3::~Form3() = default;
@@ -70,6 +78,7 @@ pairing::PairingBoard& Form3::board() {
 }
 
 void Form3::boxClicked(pairing::PhaseBox box) {
+    description_.stop();  // what follows a choice is news; the instruction no longer is
     const std::string answerBefore = board_->answer();
     pairing::handleBoxClick(*board_, box);
     announcer_->announce(
@@ -78,6 +87,7 @@ void Form3::boxClicked(pairing::PhaseBox box) {
 
 // The two commands, Reset and Fermer.
 void Form3::Command3_Click() {
+    description_.stop();
     pairing::resetBoard(board());
     announcer_->announce(toQString(design::announcementAfterReset().asOneSentence()));
 }
@@ -94,15 +104,14 @@ void Form3::closeEvent(QCloseEvent* event) {
 }
 
 // Orca 48 no longer reads a window's description as the window opens, as Orca 43 did: it
-// is said once the window is active, after what the screen reader says of the window and
-// of the focused button.
+// is said a moment after the window first becomes active, after what the screen reader
+// says of the window and of its focused button.
 void Form3::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || opened_)
-        return;
-    opened_ = true;
-    announcer_->announce(toQString(
-        design::windowDescription(design::kMainWindowDesign, design::kMainWindowControls)));
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !opened_) {
+        opened_ = true;
+        description_.start();
+    }
 }
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {

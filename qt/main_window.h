@@ -1,6 +1,7 @@
 // Form3, the main window: the eighteen phase boxes, the framed answer and the two commands.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -41,6 +42,7 @@ private:
     std::unique_ptr<WidgetBoard> board_{};
     Announcer* announcer_{nullptr};
     bool opened_{false};
+    QTimer description_{};  // says what describes the window, once it has opened
 };
 
 }  // namespace ui

@@ -332,6 +332,8 @@ int main(int argc, char* argv[]) {
     page.replace(QStringLiteral("@THANKS@"), escaped(toQString(design::thanksNote())));
     page.replace(QStringLiteral("@TITLE@"), escaped(toQString(design::kApplicationTitle)));
     page.replace(QStringLiteral("@HAND_OVER_MS@"), QString::number(design::kHandOverMilliseconds));
+    page.replace(QStringLiteral("@DESCRIPTION_DELAY_MS@"),
+                 QString::number(design::kDescriptionDelayMilliseconds));
     page.replace(QStringLiteral("@MAIN_DESCRIBED_BY@"),
                  toQString(design::kMainWindowDesign.describedBy));
     // The window's grey, wherever the page shows it.

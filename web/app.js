@@ -5,7 +5,6 @@
 "use strict";
 
 const ARROWS = ["ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight"]; // as the board numbers them
-const INSTRUCTION_DELAY_MS = 500;
 
 const splash = document.getElementById("Form1");
 const HAND_OVER_MS = Number(splash.dataset.handOverMs);
@@ -92,12 +91,11 @@ function start(board) {
   splash.hidden = true;
   mainView.hidden = false;
   mainView.querySelector("[data-initial-focus]").focus();
-  // Screen readers read the focused button, but not what describes the view it is in, so
-  // it is said; politely, after the button. Not at once: showing the view makes a burst of
-  // text changes, and Orca 48 drops a browser's text change that comes within 100 ms of
-  // another (Firefox, besides, tells nothing of a region shown that very instant).
+  // Screen readers read the focused button, but not what describes the view it is in: it
+  // is said after them, once the view's opening is over.
   const instruction = document.getElementById(mainView.getAttribute("aria-describedby"));
-  instructionPending = setTimeout(() => say(announcer, instruction.textContent), INSTRUCTION_DELAY_MS);
+  instructionPending = setTimeout(() => say(announcer, instruction.textContent),
+    Number(mainView.dataset.descriptionDelayMs));
   keepForOffline();
 }
 
