@@ -32,9 +32,16 @@ function splashPaintedAt() {
 
 const splashOver = splashPaintedAt().then((paintedAt) => new Promise((resolve) =>
   setTimeout(resolve, HAND_OVER_MS - (performance.now() - paintedAt))));
-const version = document.documentElement.dataset.version;
+// On the site the engine is fetched by the page's version and taken only with that version's
+// bytes; the single file carries it inside, as base64.
+const digests = document.getElementById("loaded");
+const engine = digests
+  ? fetch(`morvane101.wasm?v=${document.documentElement.dataset.version}`,
+    { integrity: JSON.parse(digests.textContent)["morvane101.wasm"] })
+    .then((response) => (response.ok ? response.arrayBuffer() : Promise.reject(new Error(response.statusText))))
+  : Promise.resolve(Uint8Array.from(atob(document.getElementById("engine").textContent), (c) => c.charCodeAt(0)));
 const boardReady = new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)))
-  .then(() => createPairingBoard({ locateFile: (name) => `${name}?v=${version}` }));
+  .then(async () => createPairingBoard({ wasmBinary: await engine }));
 
 // A status region speaks each new text; the same text again is a new node, spoken again.
 function say(region, text) {
@@ -103,7 +110,14 @@ function start(board) {
 // has just fetched. Without it the page works all the same, only not offline: nothing to say.
 function keepForOffline() {
   if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
-    navigator.serviceWorker.register("sw.js").catch(() => {});
+    // Where the browser checks what names a script to run, the worker's own name passes.
+    const worker = window.trustedTypes?.createPolicy("worker", {
+      createScriptURL: (name) => {
+        if (name !== "sw.js") throw new TypeError(`${name} is not the page's worker`);
+        return name;
+      },
+    });
+    navigator.serviceWorker.register(worker?.createScriptURL("sw.js") ?? "sw.js").catch(() => {});
   }
 }
 

@@ -1,54 +1,145 @@
 # Finishes the site and makes its single-file twin:
-#   cmake -DSITE=... -DSOURCES=web/ -DINLINE_BOARD=... -DSINGLE_FILE=... -DRELEASE=1.0.0 \
+#   cmake -DSITE=... -DSOURCES=web/ -DSINGLE_FILE=... -DRELEASE=1.0.0 \
 #         -P assemble.cmake
+# The site's page comes with its styles inside, the digests of the files it loads, and a
+# policy that lets it run nothing else; its worker comes with the list of files it keeps,
+# and the site with the headers a host should send. The single file is the same page with
+# everything inside.
 cmake_policy(VERSION 3.25)
 
-# The styles go inside the page: the splash then paints as soon as the page has arrived,
-# without waiting for more requests.
-file(READ ${SITE}/index.html page)
-foreach(sheet ${SITE}/design.css ${SITE}/style.css)
-  file(READ ${sheet} css)
-  get_filename_component(name ${sheet} NAME)
-  string(REPLACE "<link rel=\"stylesheet\" href=\"${name}\">" "<style>\n${css}</style>" page
-         "${page}")
-endforeach()
-file(REMOVE ${SITE}/design.css ${SITE}/style.css)
-file(WRITE ${SITE}/index.html "${page}")
-
-# The service worker keeps every file of the site, under a name that changes with them: the
-# release's version, then a digest of the files.
-set(files index.html app.js morvane101.js morvane101.wasm manifest.webmanifest gecko.png
-          icon-64.png icon-192.png)
-set(contents "")
-foreach(name ${files})
-  file(READ ${SITE}/${name} bytes HEX)
-  string(APPEND contents "${name}${bytes}")
-endforeach()
-string(MD5 version "${contents}")
-string(SUBSTRING ${version} 0 12 version)
-set(version ${RELEASE}-${version})
-# The page asks for its scripts by this version.
-string(REPLACE "@VERSION@" ${version} page "${page}")
-file(WRITE ${SITE}/index.html "${page}")
-
-# The worker takes a file only if it is this version's: each is listed with the digest of its
-# bytes, as subresource integrity writes it (base64 of the SHA-256). It keeps each under the
-# address the page asks for: the page itself as "./", its scripts and engine by its version
-# (the loader and app.js add "?v="), the pictures and the manifest by their names.
-function(integrity path out)
+# The base64 of a SHA-256, as subresource integrity and content security policies write it.
+function(digest_of_file path out)
   execute_process(COMMAND sha256sum ${path} COMMAND cut -c1-64 COMMAND tr a-f A-F
                   COMMAND basenc --base16 -d COMMAND base64 -w0
                   OUTPUT_VARIABLE digest COMMAND_ERROR_IS_FATAL ANY)
   set(${out} "sha256-${digest}" PARENT_SCOPE)
 endfunction()
+function(digest_of_text text out)
+  set(scratch ${SITE}/../digest-scratch)
+  file(WRITE ${scratch} "${text}")
+  digest_of_file(${scratch} digest)
+  file(REMOVE ${scratch})
+  set(${out} ${digest} PARENT_SCOPE)
+endfunction()
+
+# A block of the page: <tag>, `content`, </tag>, whose digest is added to the list
+# `digests`: the policy lets that block run, and no other.
+function(inline_block tag content out digests_var)
+  digest_of_text("${content}" digest)
+  set(${out} "<${tag}>${content}</${tag}>" PARENT_SCOPE)
+  set(${digests_var} ${${digests_var}} "'${digest}'" PARENT_SCOPE)
+endfunction()
+
+# The text of the block that opens with `opening`, up to its closing tag.
+function(block_text page opening closing out)
+  string(FIND "${page}" "${opening}" start)
+  string(LENGTH "${opening}" length)
+  math(EXPR start "${start} + ${length}")
+  string(SUBSTRING "${page}" ${start} -1 rest)
+  string(FIND "${rest}" "${closing}" length)
+  string(SUBSTRING "${rest}" 0 ${length} text)
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+function(remove_block page_var opening closing)
+  block_text("${${page_var}}" "${opening}" "${closing}" text)
+  string(REPLACE "${opening}${text}${closing}\n" "" page "${${page_var}}")
+  set(${page_var} "${page}" PARENT_SCOPE)
+endfunction()
+
+# What the page may do: run its own scripts and the blocks listed by digest, compile its
+# WebAssembly, show its own styles and pictures, and nothing else: no other origin, no
+# plugin, no form sent anywhere, no other base address, and no script made from a string
+# (Trusted Types: only the loader's policy may name a script to load).
+function(policy out scripts styles pictures workers trusted_types)
+  list(JOIN scripts " " scripts)
+  list(JOIN styles " " styles)
+  set(directives "default-src 'none'" "script-src ${scripts} 'wasm-unsafe-eval'"
+      "style-src ${styles}" "img-src ${pictures}" "base-uri 'none'" "form-action 'none'"
+      "object-src 'none'" "require-trusted-types-for 'script'" "trusted-types ${trusted_types}")
+  if(workers)
+    list(APPEND directives "connect-src 'self'" "manifest-src 'self'" "worker-src 'self'")
+  endif()
+  list(JOIN directives "; " text)
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+file(READ ${SITE}/index.html page)
+foreach(sheet design style)
+  file(READ ${SITE}/${sheet}.css ${sheet}_css)
+  file(REMOVE ${SITE}/${sheet}.css)
+endforeach()
+
+# The site's version: the release's, then a digest of its files.
+set(files index.html app.js morvane101.js morvane101.wasm manifest.webmanifest gecko.png
+          icon-64.png icon-192.png)
+set(contents "${page}${design_css}${style_css}")
+foreach(name ${files})
+  if(NOT name STREQUAL "index.html")
+    file(READ ${SITE}/${name} bytes HEX)
+    string(APPEND contents "${name}${bytes}")
+  endif()
+endforeach()
+string(MD5 version "${contents}")
+string(SUBSTRING ${version} 0 12 version)
+set(version ${RELEASE}-${version})
+string(REPLACE "@VERSION@" ${version} page "${page}")
+
+# The styles go inside the page: the splash then paints as soon as the page has arrived,
+# without waiting for more requests.
+macro(put_styles page_var digests_var)
+  foreach(sheet design style)
+    inline_block(style "\n${${sheet}_css}" block ${digests_var})
+    string(REPLACE "<link rel=\"stylesheet\" href=\"${sheet}.css\">" "${block}" ${page_var}
+           "${${page_var}}")
+  endforeach()
+endmacro()
+
+set(site_page "${page}")
+set(site_styles "")
+put_styles(site_page site_styles)
+
+# The page loads its scripts and its engine by this version, each checked against the digest
+# of its bytes: a deploy under way never mixes two versions in one page.
 set(asked_by_version app.js morvane101.js morvane101.wasm)
-integrity(${SITE}/index.html page_digest)
+set(loaded "")
+foreach(name ${asked_by_version})
+  digest_of_file(${SITE}/${name} digest)
+  list(APPEND loaded "\"${name}\": \"${digest}\"")
+endforeach()
+list(JOIN loaded ", " loaded)
+string(REPLACE "@LOADED@" "{${loaded}}" site_page "${site_page}")
+
+block_text("${site_page}" "<script id=\"loader\">" "</script>" loader)
+digest_of_text("${loader}" loader_digest)
+policy(site_policy "'self';'${loader_digest}'" "${site_styles}" "'self'" ON "loader worker")
+string(REPLACE "@POLICY@" "${site_policy}" site_page "${site_page}")
+file(WRITE ${SITE}/index.html "${site_page}")
+
+# What a host should send with every file (Netlify and Cloudflare Pages read this file; the
+# README says the same for any other host): the same policy, which no page of another site
+# may frame; HTTPS from the first visit on; each file's type as sent.
+file(WRITE ${SITE}/_headers "/*
+  Content-Security-Policy: ${site_policy}; frame-ancestors 'none'
+  Strict-Transport-Security: max-age=63072000
+  X-Content-Type-Options: nosniff
+  Referrer-Policy: no-referrer
+  Cross-Origin-Opener-Policy: same-origin
+/*.wasm
+  Content-Type: application/wasm
+/*.webmanifest
+  Content-Type: application/manifest+json
+")
+
+# The worker takes a file only if it is this version's, each listed with its digest. It
+# keeps each under the address the page asks for: the page itself as "./", its scripts and
+# engine by its version, the pictures and the manifest by their names.
+digest_of_file(${SITE}/index.html page_digest)
 set(listed "[\"./\", \"${page_digest}\"]")
 foreach(name ${files})
   if(name STREQUAL "index.html")
     continue()
   endif()
-  integrity(${SITE}/${name} digest)
+  digest_of_file(${SITE}/${name} digest)
   set(address ${name})
   if(name IN_LIST asked_by_version)
     set(address "${name}?v=${version}")
@@ -60,21 +151,37 @@ string(REPLACE "@VERSION@" ${version} worker "${worker}")
 string(REPLACE "@FILES@" "${listed}" worker "${worker}")
 file(WRITE ${SITE}/sw.js "${worker}")
 
-# The single file: styles, scripts and pictures inline, no manifest and no service worker,
+# The single file: styles, scripts and pictures inside, no manifest and no service worker,
 # so that it works opened from disk with no network at all.
-function(data_uri path type out)
+function(base64_of path out)
   execute_process(COMMAND base64 -w0 ${path} OUTPUT_VARIABLE encoded COMMAND_ERROR_IS_FATAL ANY)
+  set(${out} "${encoded}" PARENT_SCOPE)
+endfunction()
+function(data_uri path type out)
+  base64_of(${path} encoded)
   set(${out} "data:${type};base64,${encoded}" PARENT_SCOPE)
 endfunction()
 
-string(REPLACE "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n" "" page "${page}")
-string(REGEX REPLACE "<script id=\"loader\">.*</script>\n" "" page "${page}")
+set(single "${page}")
+string(REPLACE "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n" "" single "${single}")
+remove_block(single "<script id=\"loaded\" type=\"application/json\">" "</script>")
+remove_block(single "<script id=\"loader\">" "</script>")
+set(single_styles "")
+put_styles(single single_styles)
 data_uri(${SITE}/icon-64.png image/png icon)
-string(REPLACE "href=\"icon-64.png\"" "href=\"${icon}\"" page "${page}")
+string(REPLACE "href=\"icon-64.png\"" "href=\"${icon}\"" single "${single}")
 data_uri(${SITE}/gecko.png image/png gecko)
-string(REPLACE "src=\"gecko.png\"" "src=\"${gecko}\"" page "${page}")
-file(READ ${INLINE_BOARD} board)
+string(REPLACE "src=\"gecko.png\"" "src=\"${gecko}\"" single "${single}")
+# The engine as base64 in a block of data that app.js hands to the engine's script.
+base64_of(${SITE}/morvane101.wasm engine)
+file(READ ${SITE}/morvane101.js board)
 file(READ ${SITE}/app.js app)
-string(REPLACE "</body>" "<script>\n${board}</script>\n<script>\n${app}</script>\n</body>" page
-       "${page}")
-file(WRITE ${SINGLE_FILE} "${page}")
+set(single_scripts "")
+inline_block(script "\n${board}" board_block single_scripts)
+inline_block(script "\n${app}" app_block single_scripts)
+string(REPLACE "</body>"
+       "<script id=\"engine\" type=\"application/octet-stream\">${engine}</script>\n${board_block}\n${app_block}\n</body>"
+       single "${single}")
+policy(single_policy "${single_scripts}" "${single_styles}" "data:" OFF "'none'")
+string(REPLACE "@POLICY@" "${single_policy}" single "${single}")
+file(WRITE ${SINGLE_FILE} "${single}")

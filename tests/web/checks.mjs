@@ -365,7 +365,9 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
 
   // What cannot start says so on the splash, whatever failed.
   const breakages = {
-    "a WebAssembly that cannot be compiled": (path) => (path === "/morvane101.wasm" ? { body: "not WebAssembly" } : null),
+    // A deploy under way: the server holds another version's bytes.
+    "an engine that is not the page's version": (path) => (path === "/morvane101.wasm" ? { body: "not WebAssembly" } : null),
+    "a script that is not the page's version": (path, read) => (path === "/app.js" ? { body: `${read()}\n// other\n` } : null),
     "a script that cannot be loaded": (path) => (path === "/app.js" ? { status: 404, body: "" } : null),
     "the engine's script that cannot be loaded": (path) => (path === "/morvane101.js" ? { status: 404, body: "" } : null),
     "a fault while starting": (path, read) =>
@@ -387,6 +389,27 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
       });
     });
   }
+
+  test("the page's policy is enforced: an inline script it does not list is refused", async () => {
+    const altered = mkdtempSync(join(tmpdir(), "site-altered-policy-"));
+    cpSync(siteDir, altered, { recursive: true });
+    const loader = readFileSync(join(siteDir, "index.html"), "utf8").match(/<script id="loader">([^]*?)<\/script>/)[1];
+    const listed = `sha256-${createHash("sha256").update(loader).digest("base64")}`;
+    // One letter of the loader's digest changed, in the page's policy and in the host's.
+    const other = listed.replace(/^sha256-./, (start) => (start.endsWith("A") ? "sha256-B" : "sha256-A"));
+    for (const name of ["index.html", "_headers"]) {
+      const text = readFileSync(join(altered, name), "utf8");
+      assert.ok(text.includes(listed), `${name} lists the loader`);
+      writeFileSync(join(altered, name), text.replaceAll(listed, other));
+    }
+    await withOwnServer(altered, undefined, async (own) => {
+      const page = await browser.open(`${own.origin}/`);
+      await until(() => own.violations.length > 0);
+      assert.match(own.violations[0], /^script-src/);
+      assert.deepEqual(own.requests.map((request) => request.url).filter((url) => url.includes(".js")), []);
+      await page.close();
+    });
+  });
 
   test("a service worker that cannot be registered leaves the page working", async () => {
     const withoutWorker = mkdtempSync(join(tmpdir(), "site-without-worker-"));
@@ -447,6 +470,19 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
       });
     });
   }
+
+  // Last: what the browsers told the site's server its policy refused, over all the checks.
+  test("no page of the site met a refusal of its policy", () => {
+    assert.deepEqual(site.violations, []);
+  });
+}
+
+// Waits, generously, for what the test's own side must see come.
+async function until(condition) {
+  for (let tries = 0; !condition(); tries++) {
+    if (tries > 400) throw new Error(`waited in vain for ${condition}`);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
 }
 
 const NEXT = "next00000000";
@@ -457,12 +493,13 @@ function nextBuild(siteDir, first, listedAnew) {
   const next = mkdtempSync(join(tmpdir(), "site-next-"));
   cpSync(siteDir, next, { recursive: true });
   writeFileSync(join(next, "app.js"), `${readFileSync(join(siteDir, "app.js"), "utf8")}\n// next\n`);
-  for (const name of ["index.html", "sw.js"]) {
-    writeFileSync(join(next, name), readFileSync(join(siteDir, name), "utf8").replaceAll(first, NEXT));
-  }
+  const digest = (name) => createHash("sha256")
+    .update(readFileSync(join(next, name === "./" ? "index.html" : name.replace(/\?.*/, "")))).digest("base64");
+  const page = readFileSync(join(siteDir, "index.html"), "utf8").replaceAll(first, NEXT)
+    .replace(/"app\.js": "sha256-[^"]+"/, `"app.js": "sha256-${digest("app.js")}"`);
+  writeFileSync(join(next, "index.html"), page);
+  writeFileSync(join(next, "sw.js"), readFileSync(join(siteDir, "sw.js"), "utf8").replaceAll(first, NEXT));
   if (listedAnew) {
-    const digest = (name) => createHash("sha256")
-      .update(readFileSync(join(next, name === "./" ? "index.html" : name.replace(/\?.*/, "")))).digest("base64");
     const worker = readFileSync(join(next, "sw.js"), "utf8")
       .replace(/\["([^"]+)", "sha256-[^"]+"\]/g, (_, name) => `["${name}", "sha256-${digest(name)}"]`);
     writeFileSync(join(next, "sw.js"), worker);

@@ -13,6 +13,13 @@ const LAUNCH = {
   firefox: { browser: "firefox", executablePath: "/usr/bin/firefox-esr" },
 };
 
+// What the page's policy refused, from the page's first script on.
+function recordViolations() {
+  window.policyViolations = [];
+  document.addEventListener("securitypolicyviolation", (event) =>
+    window.policyViolations.push(`violation: ${event.effectiveDirective}: ${event.blockedURI}`));
+}
+
 export async function launch(name) {
   const browser = await puppeteer.launch(LAUNCH[name]);
   const cdp = name === "chromium";
@@ -30,6 +37,7 @@ export async function launch(name) {
       page.on("console", (message) => { if (message.type() === "error") problems.push(`console: ${message.text()}`); });
       page.on("pageerror", (error) => problems.push(`error: ${error.message}`));
       page.on("requestfailed", (request) => problems.push(`failed: ${request.url()}`));
+      await page.evaluateOnNewDocument(recordViolations);
       await page.goto(url);
       return {
         click: (selector) => page.click(selector),
@@ -44,7 +52,8 @@ export async function launch(name) {
         evaluate: (fn, ...args) => page.evaluate(fn, ...args),
         waitFor: (fn, ...args) => page.waitForFunction(fn, { timeout: 20000 }, ...args),
         reload: () => page.reload(),
-        addScript: (content) => page.addScriptTag({ content }),
+        // Run as the driver's own code: the page's policy lets no script of the test in.
+        addScript: (source) => page.evaluate(source),
         // What a screen reader is told of an element, where the driver can read it.
         async accessible(selector) {
           if (!cdp) return null;
@@ -58,7 +67,7 @@ export async function launch(name) {
           await session.send("Emulation.setEmulatedMedia", { features: [{ name: "forced-colors", value: "active" }] });
           return true;
         },
-        problems: async () => problems,
+        problems: async () => [...problems, ...(await page.evaluate(() => window.policyViolations ?? []))],
         close: () => page.close(),
       };
     },
