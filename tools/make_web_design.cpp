@@ -114,9 +114,25 @@ QString scriptAttributes(const ControlDesign& design, const Window& window) {
     return attributes;
 }
 
-QString controlMarkup(const ControlDesign& design, const Window& window) {
+// What a screen reader adds to a control's name: a hidden text the control is described by.
+QString descriptionId(const QString& name) {
+    return name + QStringLiteral("-description");
+}
+QString describedBy(const ControlDesign& design, const QString& name) {
+    if (design.description.empty())
+        return {};
+    return QStringLiteral(" aria-describedby=\"%1\"").arg(descriptionId(name));
+}
+QString descriptionMarkup(const ControlDesign& design, const QString& name) {
+    if (design.description.empty())
+        return {};
+    return QStringLiteral("<span id=\"%1\" hidden>%2</span>\n")
+        .arg(descriptionId(name), escaped(toQString(design.description)));
+}
+
+QString controlElement(const ControlDesign& design, const Window& window) {
     const QString name = idOf(window.prefix, design);
-    const QString attributes = scriptAttributes(design, window);
+    const QString attributes = scriptAttributes(design, window) + describedBy(design, name);
     const QString text = escaped(toQString(design.text));
     const QString spokenName = escaped(toQString(design.spokenName));
     switch (design.kind) {
@@ -150,6 +166,12 @@ QString controlMarkup(const ControlDesign& design, const Window& window) {
                 .arg(design::twipsToPixels(design.height));
     }
     return {};
+}
+
+// A control and, after it, what describes it.
+QString controlMarkup(const ControlDesign& design, const Window& window) {
+    const QString name = idOf(window.prefix, design);
+    return controlElement(design, window) + descriptionMarkup(design, name);
 }
 
 // The controls of one window, in tab order, each inside its container.
