@@ -1,5 +1,5 @@
 // Scenarios that end the process they run in, each started by the tests in a child process:
-// `ui_child_scenarios NAME [DISMISS]`. Every message box shown is reported on stdout as
+// `child_scenarios NAME [DISMISS]`. Every message box shown is reported on stdout as
 // "box: TITLE | TEXT | ICON | MODALITY" and dismissed the way DISMISS says (ok, escape,
 // close), so that nothing waits for a person.
 #include <QApplication>

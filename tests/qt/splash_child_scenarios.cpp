@@ -1,5 +1,5 @@
 // Whole-program scenarios that end their process, each run by the tests in a child
-// process: `startup_child_scenarios NAME [SEED]`. They report what happened on stdout,
+// process: `splash_child_scenarios NAME [SEED]`. They report what happened on stdout,
 // one line an event, and the test reads the lines and the exit status.
 #include <QApplication>
 #include <QMessageBox>
