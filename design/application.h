@@ -11,6 +11,9 @@ inline constexpr std::string_view kApplicationTitle = "Morvane 101";
 // The name of the installed menu entry and icons (the build's), by which desktops match the
 // windows to them.
 inline constexpr std::string_view kApplicationId = MORVANE_APP_ID;
+// The splash stays this long, counted from its first paint, where the platform reports it;
+// until then from the splash's making, so that a splash never painted (opened out of sight)
+// still hands over to the main window.
 inline constexpr int kHandOverMilliseconds = 2000;
 // Screen readers read the window and its focused control as it opens, not its description,
 // which is said after them. Not at once: a window's opening is a burst of events, and a

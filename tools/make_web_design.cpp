@@ -157,10 +157,9 @@ QString controlElement(const ControlDesign& design, const Window& window) {
                        "<fieldset id=\"%1\" class=\"control\"><legend>%2</legend>\n%3</fieldset>\n")
                 .arg(name, text, childrenOf(design, window));
         case ControlKind::Picture:
-            // Timed by the browser: a window counts as painted once its picture is.
             return QStringLiteral(
                        "<img id=\"%1\" class=\"control\" src=\"%2\" alt=\"%3\" width=\"%4\" "
-                       "height=\"%5\" elementtiming=\"%1\">\n")
+                       "height=\"%5\">\n")
                 .arg(name, window.picture, spokenName)
                 .arg(design::twipsToPixels(design.width))
                 .arg(design::twipsToPixels(design.height));

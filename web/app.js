@@ -15,23 +15,21 @@ const boxes = [...mainView.querySelectorAll(".box input")];
 const boxNumber = (input) => Number(input.parentElement.id.slice("Check".length));
 const boxInput = (number) => document.querySelector(`#Check${number} input`);
 
-// The splash is painted when its picture is, as the browser times it (which may be behind
-// us already: the site loads this script after it); where the browser cannot tell, at its
-// first paint of text, or now.
+// When the splash was first painted, as the browser reports it (the site loads this script
+// after that); until then the hand-over counts from now.
 function splashPaintedAt() {
-  const firstPaint = () => performance.getEntriesByName("first-contentful-paint")[0]?.startTime ?? performance.now();
-  if (!PerformanceObserver.supportedEntryTypes?.includes("element")) return Promise.resolve(firstPaint());
+  const now = performance.now();
+  const [first] = performance.getEntriesByType("paint");
+  if (first || !PerformanceObserver.supportedEntryTypes?.includes("paint")) return Promise.resolve(first?.startTime ?? now);
   return new Promise((resolve) => {
-    new PerformanceObserver((entries) => {
-      const picture = entries.getEntries().find((entry) => entry.identifier === "Form1-Image2");
-      if (picture) resolve(picture.renderTime || picture.loadTime);
-    }).observe({ type: "element", buffered: true });
-    setTimeout(() => resolve(firstPaint()), HAND_OVER_MS); // a picture never painted
+    new PerformanceObserver((entries) => resolve(entries.getEntries()[0].startTime)).observe({ type: "paint" });
+    setTimeout(() => resolve(now), HAND_OVER_MS); // a splash never painted
   });
 }
 
 const splashOver = splashPaintedAt().then((paintedAt) => new Promise((resolve) =>
   setTimeout(resolve, HAND_OVER_MS - (performance.now() - paintedAt))));
+
 // On the site the engine is fetched by the page's version and taken only with that version's
 // bytes; the single file carries it inside, as base64.
 const digests = document.getElementById("loaded");

@@ -20,6 +20,13 @@ Form3* Form1::mainWindow() const {
     return mainWindow_ && mainWindow_->handle() ? mainWindow_.get() : nullptr;
 }
 
+// Goes with the window; set again, it counts again from now. Without it the splash would
+// stay for ever.
+void Form1::startTimer1() {
+    if (!SetTimer(handle(), kTimer1, design::kHandOverMilliseconds, nullptr))
+        runTimeError("Timer1", "démarrage de la minuterie");
+}
+
 void Form1::Timer1_Timer() {
     hide();
     if (!mainWindow()) {
@@ -32,10 +39,16 @@ void Form1::Timer1_Timer() {
 LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            // Goes with the window. Without it the splash would stay for ever.
-            if (!SetTimer(handle(), kTimer1, design::kHandOverMilliseconds, nullptr))
-                runTimeError("Timer1", "démarrage de la minuterie");
+            startTimer1();
             return 0;
+        case WM_PAINT:
+            // Started when the splash was made, the timer starts again once the splash is
+            // painted, which on a busy machine can come well after.
+            if (!painted_) {
+                painted_ = true;
+                startTimer1();
+            }
+            return Form::handleMessage(message, wParam, lParam);
         case WM_TIMER:
             if (wParam == kTimer1)
                 Timer1_Timer();

@@ -24,7 +24,10 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void startTimer1();
+
     std::unique_ptr<Form3> mainWindow_{};
+    bool painted_{false};
 };
 
 }  // namespace win
