@@ -15,14 +15,18 @@ const boxes = [...mainView.querySelectorAll(".box input")];
 const boxNumber = (input) => Number(input.parentElement.id.slice("Check".length));
 const boxInput = (number) => document.querySelector(`#Check${number} input`);
 
-// When the splash was first painted, as the browser reports it (the site loads this script
-// after that); until then the hand-over counts from now.
+// When the splash was first painted with its content, as the browser reports it (the site
+// loads this script after that); until then the hand-over counts from now.
+const FIRST_PAINT = "first-contentful-paint";
 function splashPaintedAt() {
   const now = performance.now();
-  const [first] = performance.getEntriesByType("paint");
+  const [first] = performance.getEntriesByName(FIRST_PAINT);
   if (first || !PerformanceObserver.supportedEntryTypes?.includes("paint")) return Promise.resolve(first?.startTime ?? now);
   return new Promise((resolve) => {
-    new PerformanceObserver((entries) => resolve(entries.getEntries()[0].startTime)).observe({ type: "paint" });
+    new PerformanceObserver((entries) => {
+      const painted = entries.getEntriesByName(FIRST_PAINT)[0];
+      if (painted) resolve(painted.startTime);
+    }).observe({ type: "paint" });
     setTimeout(() => resolve(now), HAND_OVER_MS); // a splash never painted
   });
 }
