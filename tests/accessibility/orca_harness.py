@@ -1,6 +1,7 @@
 """What the Orca sessions share: Orca started with its speech readable as it comes, keys
 sent as a user types them, and each step checked against what Orca says next. A session
 runs inside run_orca_test.sh (Xvfb, a private D-Bus session, speech-dispatcher)."""
+import json
 import os
 import re
 import signal
@@ -55,9 +56,17 @@ class Desktop:
     """The AT-SPI bus, a window manager and Orca, then the programs of a session; all of them
     are killed at the end (Orca ignores SIGTERM)."""
 
-    def __init__(self, scratch):
+    def __init__(self, scratch, orca_settings):
         self.scratch = scratch
         self.children = []
+        if orca_settings:
+            # Orca's own settings file, with Orca's defaults for all that it does not name.
+            settings = Path(os.environ["XDG_DATA_HOME"]) / "orca" / "user-settings.conf"
+            settings.parent.mkdir(parents=True, exist_ok=True)
+            settings.write_text(json.dumps({
+                "general": {}, "pronunciations": {}, "keybindings": {},
+                "profiles": {"default": {"profile": ["Default", "default"], "pronunciations": {},
+                                         "keybindings": {}, **orca_settings}}}))
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "at-spi.log")
         self._start_window_manager()
         transcript = scratch / "orca.out"
@@ -103,11 +112,12 @@ class Desktop:
                 child.wait()
 
 
-def run(scratch, session):
-    """Runs `session(desktop)` and prints PASS or FAIL; the exit status to return."""
+def run(scratch, session, orca_settings=None):
+    """Runs `session(desktop)`, with Orca's settings as `orca_settings` names them, and
+    prints PASS or FAIL; the exit status to return."""
     desktop = None
     try:
-        desktop = Desktop(scratch)
+        desktop = Desktop(scratch, orca_settings)
         session(desktop)
         print("PASS")
         return 0

@@ -95,4 +95,9 @@ def session(desktop):
 
 
 if __name__ == "__main__":
-    sys.exit(run(scratch, session))
+    # Orca reads a page aloud from the top as it loads, and goes on after the page has moved
+    # the focus; a key pressed while it reads is followed by Orca setting the caret back where
+    # it was reading, which in Firefox takes the focus from the control the key reached. The
+    # breeder of this session has that reading turned off, as the page needs no reading of
+    # its own: its focus and live regions say what it shows.
+    sys.exit(run(scratch, session, orca_settings={"sayAllOnLoad": False}))
