@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <utility>
 
 #include "win32/accessibility.h"
 #include "win32/check_box_drawing.h"
@@ -114,22 +113,29 @@ Form::Form(std::string_view name, DWORD style, const design::WindowDesign& windo
       fonts_(controls.size()),
       pictures_(controls.size()),
       controlBackgrounds_(controls.size()) {
-    background_ = window.background ? CreateSolidBrush(toColorRef(*window.background))
-                                    : GetSysColorBrush(COLOR_BTNFACE);
-    for (size_t i = 0; i < controls.size(); ++i)
-        if (controls[i].background)
-            controlBackgrounds_[i] = CreateSolidBrush(toColorRef(*controls[i].background));
+    followColourTheme();
 }
 
 Form::~Form() {
     // Still there: it goes now, and takes back what it was given on its way.
     if (window_)
         DestroyWindow(window_);
-    for (HBRUSH brush : controlBackgrounds_)
-        if (brush)
-            DeleteObject(brush);
-    if (design_.background)
-        DeleteObject(background_);
+}
+
+void Form::followColourTheme() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    contrast_ = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    const auto ownBrush = [this](const std::optional<design::Rgb>& colour) {
+        return GdiObject<HBRUSH>(colour && !contrast_ ? CreateSolidBrush(toColorRef(*colour))
+                                                      : nullptr);
+    };
+    windowBackground_ = ownBrush(design_.background);
+    for (size_t i = 0; i < controlDesigns_.size(); ++i)
+        controlBackgrounds_[i] = ownBrush(controlDesigns_[i].background);
+    if (window_)
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form::create() {
@@ -160,19 +166,16 @@ void Form::destroying() {
             continue;
         auto* shown =
             reinterpret_cast<HBITMAP>(SendMessageW(controls_[i], STM_SETIMAGE, IMAGE_BITMAP, 0));
-        if (shown && shown != pictures_[i])
+        if (shown && shown != pictures_[i].get())
             DeleteObject(shown);
     }
 }
 
 void Form::gone() {
-    const auto deleteAll = [](auto& objects) {
-        for (auto& object : objects)
-            if (object)
-                DeleteObject(std::exchange(object, nullptr));
-    };
-    deleteAll(fonts_);
-    deleteAll(pictures_);
+    for (auto& font : fonts_)
+        font.reset();
+    for (auto& picture : pictures_)
+        picture.reset();
     std::fill(controls_.begin(), controls_.end(), nullptr);
     window_ = nullptr;
 }
@@ -240,9 +243,7 @@ void Form::layOut(int dotsPerInch, const RECT* frame) {
         HWND handle = controls_[i];
         if (HFONT font = fontFor(control)) {
             SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-            if (fonts_[i])
-                DeleteObject(fonts_[i]);
-            fonts_[i] = font;
+            fonts_[i].reset(font);
         }
         if (control.kind == design::ControlKind::Picture) {
             HBITMAP picture = pictureFor(control);
@@ -250,11 +251,9 @@ void Form::layOut(int dotsPerInch, const RECT* frame) {
             // that it had made, which is then ours too.
             auto* shown = reinterpret_cast<HBITMAP>(SendMessageW(
                 handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
-            if (shown && shown != pictures_[i])
+            if (shown && shown != pictures_[i].get())
                 DeleteObject(shown);
-            if (pictures_[i])
-                DeleteObject(pictures_[i]);
-            pictures_[i] = picture;
+            pictures_[i].reset(picture);
         }
         const RECT place = placeOf(control);
         SetWindowPos(handle, nullptr, place.left, place.top, place.right - place.left,
@@ -304,25 +303,34 @@ void Form::hide() {
     ShowWindow(window_, SW_HIDE);
 }
 
+COLORREF Form::colourOr(const std::optional<design::Rgb>& designed, int systemColour) const {
+    return designed && !contrast_ ? toColorRef(*designed) : GetSysColor(systemColour);
+}
+
+HBRUSH Form::windowBackground() const {
+    return windowBackground_ ? windowBackground_.get() : GetSysColorBrush(COLOR_BTNFACE);
+}
+
 HBRUSH Form::backgroundOf(const design::ControlDesign& control) const {
-    const HBRUSH own = controlBackgrounds_[size_t(&control - controlDesigns_.data())];
-    return own ? own : background_;
+    const auto& own = controlBackgrounds_[size_t(&control - controlDesigns_.data())];
+    return own ? own.get() : windowBackground();
+}
+
+COLORREF Form::backgroundColourOf(const design::ControlDesign& control) const {
+    return colourOr(control.background ? control.background : design_.background, COLOR_BTNFACE);
 }
 
 COLORREF Form::textColourOf(const design::ControlDesign& control, HWND handle) const {
     if (!IsWindowEnabled(handle))
-        return design_.disabledText ? toColorRef(*design_.disabledText)
-                                    : GetSysColor(COLOR_GRAYTEXT);
-    return control.foreground ? toColorRef(*control.foreground) : GetSysColor(COLOR_BTNTEXT);
+        return colourOr(design_.disabledText, COLOR_GRAYTEXT);
+    return colourOr(control.foreground, COLOR_BTNTEXT);
 }
 
 LRESULT Form::colours(HDC dc, HWND handle) {
     const design::ControlDesign* control = designOf(handle);
     if (!control)
-        return reinterpret_cast<LRESULT>(background_);
-    const std::optional<design::Rgb> background =
-        control->background ? control->background : design_.background;
-    SetBkColor(dc, background ? toColorRef(*background) : GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(windowBackground());
+    SetBkColor(dc, backgroundColourOf(*control));
     SetTextColor(dc, textColourOf(*control, handle));
     return reinterpret_cast<LRESULT>(backgroundOf(*control));
 }
@@ -370,9 +378,19 @@ LRESULT CALLBACK Form::windowProcedure(HWND window, UINT message, WPARAM wParam,
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(window, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, form->background_);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, form->windowBackground());
             return 1;
         }
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST)
+                form->followColourTheme();
+            return form->handleMessage(message, wParam, lParam);
+        case WM_SYSCOLORCHANGE:
+            // The controls are told too: only top-level windows hear of it.
+            for (HWND control : form->controls_)
+                SendMessageW(control, WM_SYSCOLORCHANGE, wParam, lParam);
+            form->followColourTheme();
+            return form->handleMessage(message, wParam, lParam);
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return form->colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

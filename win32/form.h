@@ -12,11 +12,13 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
 #include "design/form_design.h"
+#include "win32/gdi_object.h"
 
 namespace win {
 
@@ -78,8 +80,14 @@ private:
     HFONT fontFor(const design::ControlDesign& control) const;
     HBITMAP pictureFor(const design::ControlDesign& control) const;
 
+    // The design's colours, or, while the user has a contrast theme on, the system's: read
+    // again, and the window painted again, when the theme changes.
+    void followColourTheme();
+    COLORREF colourOr(const std::optional<design::Rgb>& designed, int systemColour) const;
     // The colours of a control: its own or its container's background, its text colour.
+    HBRUSH windowBackground() const;
     HBRUSH backgroundOf(const design::ControlDesign& control) const;
+    COLORREF backgroundColourOf(const design::ControlDesign& control) const;
     COLORREF textColourOf(const design::ControlDesign& control, HWND handle) const;
     LRESULT colours(HDC dc, HWND control);
     LRESULT notified(const NMHDR& notification);
@@ -93,10 +101,11 @@ private:
     int dotsPerInch_{96};
     // In design order, a place for each control; null where it has none of its own.
     std::vector<HWND> controls_{};
-    std::vector<HFONT> fonts_{};
-    std::vector<HBITMAP> pictures_{};
-    std::vector<HBRUSH> controlBackgrounds_{};  // null: the window's
-    HBRUSH background_{nullptr};
+    std::vector<GdiObject<HFONT>> fonts_{};
+    std::vector<GdiObject<HBITMAP>> pictures_{};
+    std::vector<GdiObject<HBRUSH>> controlBackgrounds_{};  // null: the window's
+    GdiObject<HBRUSH> windowBackground_{};                 // null: the system's
+    bool contrast_{false};
 };
 
 }  // namespace win
