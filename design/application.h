@@ -7,7 +7,8 @@
 
 namespace design {
 
-inline constexpr std::string_view kApplicationTitle = "Morvane 101";
+// The build's, which the installer, the resources and the page's manifest show too.
+inline constexpr std::string_view kApplicationTitle = MORVANE_TITLE;
 // The name of the installed menu entry and icons (the build's), by which desktops match the
 // windows to them.
 inline constexpr std::string_view kApplicationId = MORVANE_APP_ID;

@@ -320,6 +320,7 @@ QString filledIn(const QString& path, const QString& background) {
     QString text = QString::fromUtf8(file.readAll());
     text.replace(QStringLiteral("@BACKGROUND@"), background);
     text.replace(QStringLiteral("@NARROW@"), QString::number(narrowest()));
+    text.replace(QStringLiteral("@TITLE@"), toQString(design::kApplicationTitle));
     return text;
 }
 

@@ -3,7 +3,7 @@
 # administrator, then a newer version over it, then uninstalls: the program, its Start
 # menu entry and its one entry in the installed programs come, are replaced, then go.
 # The installer made again elsewhere, at another time, is the same file.
-#   install_test.sh MORVANE101.msi PROGRAM.exe VERSION ICON.ico MAKE_MSI.cmake
+#   install_test.sh MORVANE101.msi PROGRAM.exe VERSION ICON.ico MAKE_MSI.cmake TITLE
 set -uo pipefail
 
 built_msi=$1
@@ -11,6 +11,7 @@ built=$2
 version=$3
 icon=$4
 make_msi_script=$5
+title=$6
 newer=${version%.*}.$((${version##*.} + 1))
 users="$WINEPREFIX/drive_c/users"
 work=$(mktemp -d)
@@ -26,7 +27,7 @@ expect() {  # expect DESCRIPTION COMMAND...
 }
 make_msi() {  # make_msi VERSION OUTPUT [PROGRAM]
   TZ=Pacific/Auckland cmake -DPROGRAM="${3:-$built}" -DICON="$icon" -DVERSION="$1" \
-    -DOUTPUT="$2" -P "$make_msi_script" >/dev/null
+    -DTITLE="$title" -DOUTPUT="$2" -P "$make_msi_script" >/dev/null
 }
 package_code() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p'; }
 installed() { find "$users" -path "*/AppData/Local/Programs/Morvane 101/morvane101.exe"; }

@@ -1,6 +1,6 @@
 # Makes the installer with wixl, the same bytes from the same program whenever and wherever
 # it is made:
-#   cmake -DPROGRAM=morvane101.exe -DICON=morvane101.ico -DVERSION=1.0.0
+#   cmake -DPROGRAM=morvane101.exe -DICON=morvane101.ico -DVERSION=1.0.0 "-DTITLE=Morvane 101"
 #         -DOUTPUT=morvane101-1.0.0.msi [-DDOWNLOAD_URL=https://.../{version}/]
 #         -P make_msi.cmake
 # With DOWNLOAD_URL, where the release's files will be published ({version} stands for the
@@ -48,7 +48,7 @@ string(TIMESTAMP time "%Y-%m-%d %H:%M:%S" UTC)
 # The clock stands still at EPOCH (however long wixl takes); files keep their own times.
 set(at_epoch ${CMAKE_COMMAND} -E env TZ=UTC NO_FAKE_STAT=1 ${FAKETIME} -f "${time}")
 execute_process(
-  COMMAND ${at_epoch} ${WIXL} --arch x64 --define Version=${VERSION}
+  COMMAND ${at_epoch} ${WIXL} --arch x64 --define Version=${VERSION} "--define=Title=${TITLE}"
           --define ProductCode=${product_code} --define Program=morvane101.exe
           --define Icon=morvane101.ico --output ${OUTPUT} ${WXS}
   WORKING_DIRECTORY ${work} COMMAND_ERROR_IS_FATAL ANY)
