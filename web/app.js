@@ -71,6 +71,9 @@ function endProgram() {
   const closed = document.getElementById("closed");
   document.querySelector("main").replaceChildren(closed);
   closed.hidden = false;
+  // The focus was on what is gone: it goes to what is said, which screen readers then read
+  // even where the alert is lost among the page's changes.
+  closed.focus();
 }
 
 function start(board) {

@@ -218,7 +218,7 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
       else await page.press(dismissal);
       await page.waitFor(() => !document.getElementById("closed").hidden);
       assert.deepEqual(await page.evaluate(() => [document.getElementById("closed").getAttribute("role"),
-        document.querySelectorAll("input, button, dialog").length]), ["alert", 0]);
+        document.querySelectorAll("input, button, dialog").length, document.activeElement.id]), ["alert", 0, "closed"]);
       await finish(page);
     });
   }
