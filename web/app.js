@@ -72,8 +72,9 @@ function endProgram() {
   document.querySelector("main").replaceChildren(closed);
   closed.hidden = false;
   // The focus was on what is gone: it goes to what is said, which screen readers then read
-  // even where the alert is lost among the page's changes.
-  closed.focus();
+  // even where the alert is lost among the page's changes; once the note is drawn, so that
+  // they find it where the focus says.
+  requestAnimationFrame(() => setTimeout(() => closed.focus()));
 }
 
 function start(board) {
