@@ -15,7 +15,9 @@ add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                     -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
 
 # The program's title, as its windows, menu entry, installer and page show it; the name of
-# the menu entry and of the icons; where the build paints the icons.
+# its program file and package; the name of the menu entry and of the icons; where the
+# build paints the icons.
 set(MORVANE_TITLE "Morvane 101")
+set(MORVANE_PROGRAM morvane101)
 set(MORVANE_APP_ID fr.morvane.morvane101)
 set(MORVANE_ICON_ROOT ${PROJECT_BINARY_DIR}/icons)

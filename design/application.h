@@ -9,6 +9,8 @@ namespace design {
 
 // The build's, which the installer, the resources and the page's manifest show too.
 inline constexpr std::string_view kApplicationTitle = MORVANE_TITLE;
+// The name of the program file and of its package, by which a system knows the program.
+inline constexpr std::string_view kProgramName = MORVANE_PROGRAM;
 // The name of the installed menu entry and icons (the build's), by which desktops match the
 // windows to them.
 inline constexpr std::string_view kApplicationId = MORVANE_APP_ID;
