@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "qt/application_setup.h"
 #include "qt/check_box.h"
-#include "qt/form_runtime.h"
 #include "qt/main_window.h"
 
 namespace {

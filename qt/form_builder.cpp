@@ -13,7 +13,7 @@
 #include <QPushButton>
 
 #include "qt/check_box.h"
-#include "qt/form_runtime.h"
+#include "qt/control.h"
 
 namespace ui {
 namespace {

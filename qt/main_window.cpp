@@ -12,8 +12,9 @@
 #include "design/main_window_design.h"
 #include "design/spoken_texts.h"
 #include "qt/announcer.h"
+#include "qt/control.h"
 #include "qt/form_builder.h"
-#include "qt/form_runtime.h"
+#include "qt/program_end.h"
 #include "qt/widget_board.h"
 
 namespace ui {

@@ -7,7 +7,7 @@
 #include "design/main_window_design.h"
 #include "design/splash_design.h"
 #include "qt/form_builder.h"
-#include "qt/form_runtime.h"
+#include "qt/program_end.h"
 
 namespace ui {
 

@@ -8,7 +8,7 @@
 
 #include "pairing/pairing_board.h"
 #include "qt/check_box.h"
-#include "qt/form_runtime.h"
+#include "qt/control.h"
 
 namespace ui {
 

@@ -1,5 +1,5 @@
+#include "qt/application_setup.h"
 #include "qt/application_start.h"
-#include "qt/form_runtime.h"
 #include "qt/splash_window.h"
 
 int main(int argc, char* argv[]) {

@@ -11,8 +11,8 @@
 #include <functional>
 #include <map>
 
+#include "qt/application_setup.h"
 #include "qt/form_builder.h"
-#include "qt/form_runtime.h"
 #include "qt/main_window.h"
 #include "qt/widget_board.h"
 

@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "design/main_window_design.h"
+#include "qt/application_setup.h"
 #include "qt/check_box.h"
-#include "qt/form_runtime.h"
 #include "qt/main_window.h"
 
 using pairing::PhaseBox;

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "qt/application_setup.h"
 #include "qt/check_box.h"
-#include "qt/form_runtime.h"
 #include "qt/main_window.h"
 #include "tests/model/reference_model.h"
 

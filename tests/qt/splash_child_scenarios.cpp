@@ -11,8 +11,9 @@
 #include <map>
 #include <random>
 
+#include "qt/application_setup.h"
 #include "qt/check_box.h"
-#include "qt/form_runtime.h"
+#include "qt/program_end.h"
 #include "qt/splash_window.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <QtEndian>
 
 #include "design/application.h"
+#include "qt/application_setup.h"
 #include "qt/check_box.h"
-#include "qt/form_runtime.h"
 #include "qt/splash_window.h"
 
 using ui::Form1;

@@ -7,7 +7,6 @@
 #include "design/application.h"
 #include "design/spoken_texts.h"
 #include "qt/form_builder.h"
-#include "qt/form_runtime.h"
 #include "qt/main_window.h"
 
 namespace {
@@ -32,7 +31,7 @@ ChildResult runChild(const QStringList& arguments) {
 
 }  // namespace
 
-class FormRuntimeTest : public QObject {
+class ProgramEndTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -94,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(FormRuntimeTest)
-#include "form_runtime_test.moc"
+QTEST_GUILESS_MAIN(ProgramEndTest)
+#include "program_end_test.moc"
