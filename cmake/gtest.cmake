@@ -8,7 +8,8 @@ if(CMAKE_CROSSCOMPILING AND WIN32 AND NOT TEST wine_prefix)
   # No menu entries for the machine from what is installed in the prefix.
   set(MORVANE_WINE_ENVIRONMENT
       "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix;WINEDEBUG=-all;WINEDLLOVERRIDES=winemenubuilder.exe=d")
-  add_test(NAME wine_prefix COMMAND wineboot --init)
+  add_test(NAME wine_prefix
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/wine_prefix.sh ${CMAKE_BINARY_DIR}/wine-prefix)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine
                        ENVIRONMENT "${MORVANE_WINE_ENVIRONMENT}")
 endif()

@@ -9,8 +9,8 @@ set -euo pipefail
 dpi=$1
 shift
 source "$(dirname "$0")/../xvfb.sh"
+source "$(dirname "$0")/wine_prefix.sh"
 start_xvfb 1600x1200
 trap 'wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+use_wine_prefix "$WINEPREFIX" "$dpi"
 wine "$@"

@@ -10,19 +10,16 @@ set -euo pipefail
 program=$1
 out=$2
 source "$(dirname "$0")/../xvfb.sh"
-export WINEPREFIX
-WINEPREFIX=$(mktemp -d)
-export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+source "$(dirname "$0")/wine_prefix.sh"
 start_xvfb 1600x1200
-trap 'wineserver -k 2>/dev/null || true; stop_xvfb; rm -rf "$WINEPREFIX"' EXIT
-wineboot --init >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+prefix=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null || true; stop_xvfb; rm -rf "$prefix"' EXIT
 
 # The visible window of the program, once it is there.
 shown() { xdotool search --sync --onlyvisible --name '^Morvane 101$' | head -1; }
 
 for dpi in 96 144; do
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  use_wine_prefix "$prefix" "$dpi"
   wine "$program" &
   splash=$(shown)
   sleep 0.5  # painted
