@@ -11,13 +11,18 @@ int boxNumber(const std::string& name) {
     const std::string prefix = "Check";
     if (name.rfind(prefix, 0) != 0)
         throw std::runtime_error("not a box name: " + name);
-    return std::stoi(name.substr(prefix.size()));
+    const int number = std::stoi(name.substr(prefix.size()));
+    if (number < 1 || number > 18)
+        throw std::runtime_error("no such box: " + name);
+    return number;
 }
 
-std::vector<SheetRow> readSheet() {
-    std::ifstream file(EXPECTED_OUTCOMES_FILE);
+}  // namespace
+
+std::vector<SheetRow> readOutcomeSheet(const std::string& path) {
+    std::ifstream file(path);
     if (!file)
-        throw std::runtime_error("cannot open " EXPECTED_OUTCOMES_FILE);
+        throw std::runtime_error("cannot open " + path);
     std::vector<SheetRow> rows;
     for (std::string line; std::getline(file, line);) {
         if (line.empty() || line.front() == '#')
@@ -33,10 +38,8 @@ std::vector<SheetRow> readSheet() {
     return rows;
 }
 
-}  // namespace
-
 const std::vector<SheetRow>& outcomeSheet() {
-    static const std::vector<SheetRow> rows = readSheet();
+    static const std::vector<SheetRow> rows = readOutcomeSheet(EXPECTED_OUTCOMES_FILE);
     return rows;
 }
 

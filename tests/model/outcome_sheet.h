@@ -14,7 +14,10 @@ struct SheetRow {
     std::string text;
 };
 
-// All 162 rows; throws when the file cannot be read.
+// All 162 rows of the sheet at `path`; throws when it cannot be read or a row names no box.
+std::vector<SheetRow> readOutcomeSheet(const std::string& path);
+
+// The rows of the checkout's sheet, read once.
 const std::vector<SheetRow>& outcomeSheet();
 
 }  // namespace model

@@ -1,23 +1,25 @@
 // Drives the real morvane101.exe as an outside program would, under Wine on an X server:
 // windows found by class and caption, real mouse and key input (SendInput), and what the
 // controls show read back with their messages, what screen readers are told heard as they
-// are. Prints each failure; exit status 0 when there is none.
+// are. One run of the program goes through the named cases in turn, from the splash to
+// Fermer; each prints PASS or its failures, and the exit status is 0 when none failed.
 //   drive_program PROGRAM.exe EXPECTED_OUTCOMES.tsv DPI
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "design/application.h"
 #include "design/main_window_design.h"
 #include "design/splash_design.h"
 #include "design/spoken_texts.h"
 #include "pairing/phase_catalogue.h"
+#include "tests/model/outcome_sheet.h"
 #include "win32/form.h"
 #include "win32/text.h"
 
@@ -26,13 +28,12 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-int failures = 0;
+// The failures of the case under way.
+std::vector<std::string> failures;
 
 void expect(bool holds, const std::string& what) {
-    if (!holds) {
-        std::printf("FAIL: %s\n", what.c_str());
-        ++failures;
-    }
+    if (!holds)
+        failures.push_back(what);
 }
 
 // How long the driver waits for what must come: how soon it comes is the bench's, and a
@@ -73,8 +74,9 @@ bool hears(const std::string& text) {
 // The visible top-level windows of the program's class with its caption.
 std::vector<HWND> visibleForms() {
     std::vector<HWND> forms;
-    for (HWND window = FindWindowExW(nullptr, nullptr, L"MorvaneForm", L"Morvane 101"); window;
-         window = FindWindowExW(nullptr, window, L"MorvaneForm", L"Morvane 101"))
+    const std::wstring title = win::widened(design::kApplicationTitle);
+    for (HWND window = FindWindowExW(nullptr, nullptr, L"MorvaneForm", title.c_str()); window;
+         window = FindWindowExW(nullptr, window, L"MorvaneForm", title.c_str()))
         if (IsWindowVisible(window))
             forms.push_back(window);
     return forms;
@@ -167,125 +169,100 @@ bool fresh(HWND form) {
     return textOf(controlOf(form, "answer")).empty();
 }
 
-struct Row {
-    std::string female, male, last, text;
+// Reset, and the main window back as it opened.
+void startAfresh(HWND form) {
+    click(controlOf(form, "Command3"));
+    within(kGenerously, [&] { return fresh(form); });
+}
+
+HWND thanksBox() {
+    return FindWindowW(L"#32770", win::widened(design::kApplicationTitle).c_str());
+}
+
+// What the cases share: the program, the screen's density, and the main window once it is
+// there; each case takes the program as the one before left it.
+struct Session {
+    PROCESS_INFORMATION program{};
+    int dotsPerInch{96};
+    std::string sheetPath{};
+    HWND form{nullptr};
 };
 
-std::vector<Row> outcomeSheet(const char* path) {
-    std::vector<Row> rows;
-    std::ifstream sheet(path);
-    for (std::string line; std::getline(sheet, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        Row row;
-        size_t from = 0;
-        for (std::string* field : {&row.female, &row.male, &row.last, &row.text}) {
-            const size_t tab = line.find('\t', from);
-            *field = line.substr(from, tab - from);
-            from = tab + 1;
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-pairing::PhaseBox boxNamed(const std::string& name) {
-    for (pairing::PhaseBox box : pairing::kAllBoxes)
-        if (pairing::boxName(box) == name)
-            return box;
-    std::printf("FAIL: no box %s in the sheet's design\n", name.c_str());
-    std::exit(2);
-}
-
-}  // namespace
-
-int wmain(int argc, wchar_t* argv[]) {
-    if (argc != 4) {
-        std::printf("usage: drive_program PROGRAM.exe EXPECTED_OUTCOMES.tsv DPI\n");
-        return 2;
-    }
-    // Coordinates as the program itself sees them: a driver that declares no DPI awareness
-    // is handed scaled ones, by Windows and by Wine 10 alike.
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    const std::vector<Row> sheet = outcomeSheet(win::narrowed(argv[2]).c_str());
-    const int dotsPerInch = std::stoi(argv[3]);
-    const std::string atDpi = " at " + win::narrowed(argv[3]) + " dpi";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION program{};
-    std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &program)) {
-        std::printf("FAIL: cannot start the program\n");
-        return 1;
-    }
-    SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, listen,
-                    program.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
-
-    // The splash alone, then the main window two seconds later.
+void splashHandsOverToAFreshMainWindow(Session& session) {
+    const int dpi = session.dotsPerInch;
+    const std::string atDpi = " at " + std::to_string(dpi) + " dpi";
     HWND splash = nullptr;
-    expect(within(10s, [&] { return visibleForms().size() == 1 && (splash = visibleForms()[0]); }),
+    expect(within(kGenerously,
+                  [&] { return visibleForms().size() == 1 && (splash = visibleForms()[0]); }),
            "the splash appears");
     const auto splashShown = Clock::now();
     const design::ControlDesign& picture = *design::controlNamed(design::kSplashControls, "Image2");
     expect(splash && sized(splash, design::kSplashDesign.clientWidth,
-                           design::kSplashDesign.clientHeight, dotsPerInch),
+                           design::kSplashDesign.clientHeight, dpi),
            "the splash has its designed size" + atDpi);
     expect(splash && sized(controlOf(splash, "Image2", design::kSplashControls), picture.width,
-                           picture.height, dotsPerInch),
+                           picture.height, dpi),
            "the gecko has its designed size" + atDpi);
-    HWND form = formReplacing(splash, kGenerously);
-    expect(form != nullptr, "the main window replaces the splash");
-    expect(Clock::now() - splashShown >= 1900ms, "the splash stays two seconds");
-    if (!form)
-        return 1;
+    session.form = formReplacing(splash, kGenerously);
+    expect(session.form != nullptr, "the main window replaces the splash");
+    // Not before its time; how soon after is the bench's.
+    expect(Clock::now() - splashShown >=
+               std::chrono::milliseconds(design::kHandOverMilliseconds) - 100ms,
+           "the splash stays its time");
+    if (!session.form)
+        return;
+    HWND form = session.form;
     expect(within(kGenerously, [&] { return focusOf(form) == controlOf(form, "Command1"); }),
            "the focus opens on Fermer");
     expect(fresh(form), "the main window opens fresh");
     expect(sized(form, design::kMainWindowDesign.clientWidth,
-                 design::kMainWindowDesign.clientHeight, dotsPerInch),
+                 design::kMainWindowDesign.clientHeight, dpi),
            "the main window has its designed size" + atDpi);
-    const SIZE size = sizeOf(form);
-    expect(dotsPerInch != 96 || (size.cx == 665 && size.cy == 547),
-           "the main window is 665 x 547 at 96 dpi");
+}
 
-    // Closed through its title bar, it comes back fresh (how soon is the bench's).
-    click(boxOf(form, pairing::PhaseBox::Check1));
-    PostMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0);
-    HWND reopened = formReplacing(form, kGenerously);
+void closedThroughItsFrameItComesBackFresh(Session& session) {
+    click(boxOf(session.form, pairing::PhaseBox::Check1));
+    PostMessageW(session.form, WM_SYSCOMMAND, SC_CLOSE, 0);
+    HWND reopened = formReplacing(session.form, kGenerously);
     expect(reopened != nullptr, "a main window closed through its frame comes back");
     if (!reopened)
-        return 1;
-    form = reopened;
-    expect(within(kGenerously, [&] { return fresh(form); }), "it comes back fresh");
+        return;
+    session.form = reopened;
+    expect(within(kGenerously, [&] { return fresh(reopened); }), "it comes back fresh");
+}
 
-    // Every pairing, box clicked last, by real clicks.
-    HWND reset = controlOf(form, "Command3");
+void everyPairingAnswersAsTheSheetSaysByRealClicks(Session& session) {
+    HWND form = session.form;
     HWND answer = controlOf(form, "answer");
-    for (const Row& row : sheet) {
-        click(reset);
-        within(kGenerously, [&] { return fresh(form); });
-        click(boxOf(form, boxNamed(row.last == row.female ? row.male : row.female)));
+    const std::vector<model::SheetRow> sheet = model::readOutcomeSheet(session.sheetPath);
+    for (const model::SheetRow& row : sheet) {
+        const auto box = [&](int number) { return boxOf(form, pairing::PhaseBox(number)); };
+        startAfresh(form);
+        click(box(row.clickedLast == row.female ? row.male : row.female));
         heard.clear();
-        click(boxOf(form, boxNamed(row.last)));
-        const bool answered = within(kGenerously, [&] { return textOf(answer) == row.text; });
-        expect(answered, row.female + " with " + row.male + ", " + row.last + " last: \"" +
-                             textOf(answer) + "\" instead of \"" + row.text + "\"");
-        expect(hears(row.text), "the answer is announced: " + row.text);
+        click(box(row.clickedLast));
+        const std::string pairing = "Check" + std::to_string(row.female) + " with Check" +
+                                    std::to_string(row.male) + ", Check" +
+                                    std::to_string(row.clickedLast) + " last";
+        expect(within(kGenerously, [&] { return textOf(answer) == row.text; }),
+               pairing + ": \"" + textOf(answer) + "\" instead of \"" + row.text + "\"");
+        expect(hears(row.text), pairing + ": the answer is announced");
     }
     expect(sheet.size() == 162, "the sheet has 162 rows");
+}
 
-    // A tick greys the other boxes of its parent; Return on the focused Reset clears all.
-    click(reset);
-    within(kGenerously, [&] { return fresh(form); });
-    click(boxOf(form, pairing::PhaseBox::Check5));
-    expect(within(kGenerously,
-                  [&] { return !IsWindowEnabled(boxOf(form, pairing::PhaseBox::Check1)); }),
+void aTickGreysItsParentsOtherBoxesWhichTabPasses(Session& session) {
+    using pairing::PhaseBox;
+    HWND form = session.form;
+    HWND reset = controlOf(form, "Command3");
+    startAfresh(form);
+    click(boxOf(form, PhaseBox::Check5));
+    expect(within(kGenerously, [&] { return !IsWindowEnabled(boxOf(form, PhaseBox::Check1)); }),
            "a female tick greys the other female boxes");
     expect(hears("Les autres phases de la femelle sont indisponibles tant qu'Hypomelanistic est "
                  "cochée."),
            "the greying is announced");
-    expect(IsWindowEnabled(boxOf(form, pairing::PhaseBox::Check2)), "the male boxes stay");
+    expect(IsWindowEnabled(boxOf(form, PhaseBox::Check2)), "the male boxes stay");
     // Tab from the box just ticked goes on in the designed order, past the greyed boxes.
     std::vector<std::string> visited;
     for (int i = 0; i < 19 && focusOf(form) != reset; ++i) {
@@ -299,41 +276,44 @@ int wmain(int argc, wchar_t* argv[]) {
     press(VK_RETURN);
     expect(within(kGenerously, [&] { return fresh(form); }), "Return on Reset clears every choice");
     expect(hears(design::announcementAfterReset().choices), "the clearing is announced");
+}
 
-    // The arrows, from the Régulier box just before Reset: down its column, then across to
-    // the same phase of the other parent.
+// From the Régulier box just before Reset: down its column, then across to the same phase
+// of the other parent.
+void arrowsMoveDownAColumnAndAcrossToTheOtherParent(Session& session) {
+    using pairing::PhaseBox;
+    HWND form = session.form;
+    HWND reset = controlOf(form, "Command3");
     press(VK_TAB, VK_SHIFT);
     expect(within(kGenerously, [&] { return focusOf(form) != reset; }), "Shift+Tab goes back");
-    const bool female = focusOf(form) == boxOf(form, pairing::PhaseBox::Check17);
-    using pairing::PhaseBox;
+    const bool female = focusOf(form) == boxOf(form, PhaseBox::Check17);
+    const HWND below = boxOf(form, female ? PhaseBox::Check1 : PhaseBox::Check2);
+    const HWND across = boxOf(form, female ? PhaseBox::Check2 : PhaseBox::Check1);
     press(VK_DOWN);
-    expect(within(kGenerously,
-                  [&] {
-                      return focusOf(form) ==
-                             boxOf(form, female ? PhaseBox::Check1 : PhaseBox::Check2);
-                  }),
+    expect(within(kGenerously, [&] { return focusOf(form) == below; }),
            "Down goes to the next box of the column");
     press(female ? VK_RIGHT : VK_LEFT);
-    expect(within(kGenerously,
-                  [&] {
-                      return focusOf(form) ==
-                             boxOf(form, female ? PhaseBox::Check2 : PhaseBox::Check1);
-                  }),
+    expect(within(kGenerously, [&] { return focusOf(form) == across; }),
            "across goes to the same phase of the other parent");
-    // Return and Escape on a box are no commands of the window's.
+}
+
+void returnAndEscapeOnABoxAreNoCommands(Session& session) {
+    HWND form = session.form;
     const HWND box = focusOf(form);
     press(VK_RETURN);
     press(VK_ESCAPE);
     press(VK_SPACE);
     expect(within(kGenerously, [&] { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
            "after Return and Escape, the box still has the focus and ticks");
-    expect(IsWindowVisible(form) && !FindWindowW(L"#32770", L"Morvane 101"),
+    expect(IsWindowVisible(form) && !thanksBox(),
            "Return and Escape on a box neither close nor thank");
     press(VK_SPACE);
+}
 
-    // Fermer pressed by a screen reader or automation while another window is active: the
-    // thanks in a box of the program's title, owned by the main window; OK, and the program
-    // ends with 0.
+// Pressed by a screen reader or automation while another window is active: the thanks in
+// a box of the program's title, owned by the main window; OK, and the program ends with 0.
+void fermerThanksThenEndsTheProgram(Session& session) {
+    HWND form = session.form;
     const HWND elsewhere = CreateWindowExW(0, L"STATIC", L"ailleurs", WS_OVERLAPPEDWINDOW, 0, 0,
                                            200, 100, nullptr, nullptr, nullptr, nullptr);
     ShowWindow(elsewhere, SW_SHOW);
@@ -341,8 +321,7 @@ int wmain(int argc, wchar_t* argv[]) {
     within(kGenerously, [&] { return GetForegroundWindow() == elsewhere; });
     PostMessageW(controlOf(form, "Command1"), BM_CLICK, 0, 0);
     HWND thanks = nullptr;
-    expect(within(kGenerously,
-                  [&] { return (thanks = FindWindowW(L"#32770", L"Morvane 101")) != nullptr; }),
+    expect(within(kGenerously, [&] { return (thanks = thanksBox()) != nullptr; }),
            "Fermer shows the thanks");
     expect(thanks && GetWindow(thanks, GW_OWNER) == form, "the thanks is owned by the main window");
     if (thanks) {
@@ -353,11 +332,68 @@ int wmain(int argc, wchar_t* argv[]) {
         click(FindWindowExW(thanks, nullptr, L"Button", L"OK"));
     }
     DWORD status = 1;
-    expect(WaitForSingleObject(program.hProcess, 5000) == WAIT_OBJECT_0, "the program ends");
-    GetExitCodeProcess(program.hProcess, &status);
+    expect(
+        WaitForSingleObject(session.program.hProcess, DWORD(kGenerously.count())) == WAIT_OBJECT_0,
+        "the program ends");
+    GetExitCodeProcess(session.program.hProcess, &status);
     expect(status == 0, "the program ends with status 0");
-    if (failures)
-        TerminateProcess(program.hProcess, 1);
-    std::printf("%d passed, %d failed\n", failures ? 0 : 1, failures ? 1 : 0);
-    return failures ? 1 : 0;
+}
+
+struct Case {
+    const char* name;
+    void (*run)(Session&);
+    bool needsMainWindow;
+};
+
+constexpr Case kCases[] = {
+    {"splashHandsOverToAFreshMainWindow", splashHandsOverToAFreshMainWindow, false},
+    {"closedThroughItsFrameItComesBackFresh", closedThroughItsFrameItComesBackFresh, true},
+    {"everyPairingAnswersAsTheSheetSaysByRealClicks", everyPairingAnswersAsTheSheetSaysByRealClicks,
+     true},
+    {"aTickGreysItsParentsOtherBoxesWhichTabPasses", aTickGreysItsParentsOtherBoxesWhichTabPasses,
+     true},
+    {"arrowsMoveDownAColumnAndAcrossToTheOtherParent",
+     arrowsMoveDownAColumnAndAcrossToTheOtherParent, true},
+    {"returnAndEscapeOnABoxAreNoCommands", returnAndEscapeOnABoxAreNoCommands, true},
+    {"fermerThanksThenEndsTheProgram", fermerThanksThenEndsTheProgram, true},
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    if (argc != 4) {
+        std::printf("usage: drive_program PROGRAM.exe EXPECTED_OUTCOMES.tsv DPI\n");
+        return 2;
+    }
+    // Coordinates as the program itself sees them: a driver that declares no DPI awareness
+    // is handed scaled ones, by Windows and by Wine 10 alike.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    Session session{.dotsPerInch = std::stoi(argv[3]), .sheetPath = win::narrowed(argv[2])};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &session.program)) {
+        std::printf("FAIL: cannot start the program\n");
+        return 1;
+    }
+    SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, listen,
+                    session.program.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+
+    int passed = 0, failed = 0;
+    for (const Case& test : kCases) {
+        failures.clear();
+        if (test.needsMainWindow && !session.form)
+            failures.push_back("no main window to try it on");
+        else
+            test.run(session);
+        std::printf("%s %s\n", failures.empty() ? "PASS" : "FAIL", test.name);
+        for (const std::string& failure : failures)
+            std::printf("  %s\n", failure.c_str());
+        ++(failures.empty() ? passed : failed);
+    }
+    if (failed)
+        TerminateProcess(session.program.hProcess, 1);
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed ? 1 : 0;
 }
