@@ -137,9 +137,13 @@ QString controlElement(const ControlDesign& design, const Window& window) {
     const QString spokenName = escaped(toQString(design.spokenName));
     switch (design.kind) {
         case ControlKind::Label:
-            // A live region is where screen readers hear each new text.
+            // A live region is where screen readers hear each new text, whole. A section,
+            // not a status bar: Orca 48 drops a text change that follows another of the same
+            // page within 100 ms, unless it comes from a live section.
             if (design.liveRegion)
-                return QStringLiteral("<p id=\"%1\" class=\"control\" role=\"status\"%3>%2</p>\n")
+                return QStringLiteral(
+                           "<div id=\"%1\" class=\"control\" aria-live=\"polite\" "
+                           "aria-atomic=\"true\"%3>%2</div>\n")
                     .arg(name, text, attributes);
             return QStringLiteral("<p id=\"%1\" class=\"control\"%3>%2</p>\n")
                 .arg(name, text, attributes);

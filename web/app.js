@@ -45,7 +45,7 @@ const engine = digests
 const boardReady = new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)))
   .then(async () => createPairingBoard({ wasmBinary: await engine }));
 
-// A status region speaks each new text; the same text again is a new node, spoken again.
+// A live region speaks each new text; the same text again is a new node, spoken again.
 function say(region, text) {
   region.replaceChildren(document.createTextNode(text));
 }

@@ -170,7 +170,7 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
     await finish(page);
   });
 
-  test("screen readers hear the instruction, the boxes by parent and phase, the buttons and the answer's status", async (t) => {
+  test("screen readers hear the instruction, the boxes by parent and phase, the buttons and the answer", async (t) => {
     const page = await openMain();
     // Said as the view opens, since readers do not read what describes the view.
     await page.waitFor(() => document.getElementById("announcer").textContent ===
@@ -187,15 +187,19 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
       ["#Check17 input", "checkbox", "Femelle : Régulier", ""],
       ["#Command1", "button", "Fermer", "Quitte Morvane 101"],
       ["#Command3", "button", "Reset", "Décoche toutes les phases et efface le résultat"],
-      ["#answer", "status", undefined, "Résultat du croisement"],
+      ["#answer", undefined, undefined, "Résultat du croisement"],
       ["#Form3", "region", "Morvane 101", "Choisir une phase pour la femelle et une pour le male."],
     ];
     for (const [selector, role, name, description] of rows) {
       const told = await page.accessible(selector);
-      assert.deepEqual([told.role, told.name || ""], [role, name ?? (told.name || "")], selector);
+      assert.deepEqual([told.role, told.name || ""], [role ?? told.role, name ?? (told.name || "")], selector);
       if (told.description !== undefined) assert.equal(told.description || "", description, selector);
     }
-    assert.equal((await page.accessible("#announcer")).role, "status");
+    // Live sections, whose every new text is read whole: Orca 48 drops a status bar's text
+    // that comes within 100 ms of another.
+    assert.deepEqual(await page.evaluate(() => ["answer", "announcer"].map((id) =>
+      [document.getElementById(id).getAttribute("aria-live"), document.getElementById(id).getAttribute("aria-atomic")])),
+    [["polite", "true"], ["polite", "true"]]);
     await finish(page);
   });
 
@@ -208,9 +212,9 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
       assert.equal(await page.evaluate(() => document.getElementById("thanks").open), true);
       const dialog = await page.accessible("#thanks");
       if (dialog) {
-        // An alert dialog titled as the program, its OK button described by the note: screen
-        // readers read the note with the button the focus lands on.
-        assert.deepEqual([dialog.role, dialog.name], ["alertdialog", "Morvane 101"]);
+        // A dialog titled as the program, its OK button described by the note: screen readers
+        // read the note with the button the focus lands on.
+        assert.deepEqual([dialog.role, dialog.name], ["dialog", "Morvane 101"]);
         const ok = await page.accessible("#thanks-ok");
         if (ok.description !== undefined) assert.match(ok.description, /^Merci à Lucien Arvel/);
       }
