@@ -51,7 +51,7 @@ const kept = (page) => page.evaluate(async () => {
   return (await caches.keys()).length;
 });
 
-export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
+export function defineChecks(launch, { siteDir, singleFile, sheetFile, designs }) {
   let site, browser;
   before(async () => { [site, browser] = await Promise.all([serveSite(siteDir), launch()]); });
   after(async () => { await browser?.close(); await site?.stop(); });
@@ -87,6 +87,83 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile }) {
     assert.equal(await focused(page), "Command1");
     assert.equal(await page.evaluate(() => document.getElementById("Form1").hidden), true);
     assert.deepEqual(await axeViolations(page), [], "the main view");
+    await finish(page);
+  });
+
+  // Each field of both windows' tables, as the designs hold them (not as the page writer
+  // read them): what each control shows and what it tells a screen reader.
+  test("every control of both windows is as its design says", async () => {
+    const page = await openMain();
+    const mismatches = await page.evaluate((windows) => {
+      const found = [];
+      const expect = (holds, what) => { if (!holds) found.push(what); };
+      const rgb = ([r, g, b]) => `rgb(${r}, ${g}, ${b})`;
+      const unquoted = (stack) => stack.replaceAll(/["']/g, "").replaceAll(/\s*,\s*/g, ",");
+      // A label that is a live region is a live section (see the answer's check below).
+      const tags = { label: "P", checkbox: "LABEL", button: "BUTTON", frame: "FIELDSET", picture: "IMG" };
+      const tagOf = (control) => (control.liveRegion ? "DIV" : tags[control.kind]);
+      const textOf = (element, kind) => (kind === "frame" ? element.querySelector("legend") : element).textContent.trim();
+      for (const window of windows) {
+        const form = document.getElementById(window.name);
+        // The splash is gone once the main view shows: shown again, alone, to be measured.
+        for (const section of document.querySelectorAll(".window")) section.hidden = section !== form;
+        const prefix = window.name === "Form1" ? "Form1-" : "";
+        const scale = form.getBoundingClientRect().width / form.offsetWidth;
+        expect(form.offsetWidth === window.width / 15 && form.offsetHeight === window.height / 15, `${window.name}: size`);
+        expect(form.getAttribute("aria-label") === window.caption, `${window.name}: caption`);
+        if (window.background) expect(getComputedStyle(form).backgroundColor === rgb(window.background), `${window.name}: background`);
+        const describedBy = document.getElementById(form.getAttribute("aria-describedby"))?.textContent ?? "";
+        expect(describedBy === window.description, `${window.name}: description`);
+        for (const control of window.controls) {
+          const what = (field) => `${window.name} ${control.name}: ${field}`;
+          const element = document.getElementById(prefix + control.name);
+          if (!element) { found.push(what("missing")); continue; }
+          // The element a screen reader names and describes: a box's own tick.
+          const spoken = control.kind === "checkbox" ? element.querySelector("input[type=checkbox]") : element;
+          const style = getComputedStyle(element);
+          expect(element.tagName === tagOf(control) && spoken, what("kind"));
+          const container = control.container ? document.getElementById(prefix + control.container) : form;
+          expect(element.parentElement === container, what("container"));
+          // Places from the container's corner, in the design's pixels; sizes exact.
+          const [place, corner] = [element.getBoundingClientRect(), container.getBoundingClientRect()];
+          const [left, top] = [(place.left - corner.left) / scale, (place.top - corner.top) / scale];
+          expect(Math.abs(left - control.left / 15) <= 1 && Math.abs(top - control.top / 15) <= 1,
+            what(`place ${left}, ${top}`));
+          expect(element.offsetWidth === control.width / 15 && element.offsetHeight === control.height / 15, what("size"));
+          if (control.kind === "picture") expect(element.complete && element.naturalWidth > 0, what("picture"));
+          else expect(textOf(element, control.kind) === control.text, what("text"));
+          if (control.kind === "label") expect((style.textAlign === "center") === control.centred, what("alignment"));
+          if (control.font) {
+            expect(style.fontSize === `${Math.floor(control.font.points * 96 / 72 + 0.5)}px`, what("font size"));
+            expect((Number(style.fontWeight) >= 700) === control.font.bold, what("font weight"));
+            expect(unquoted(style.fontFamily) === unquoted(control.font.stack), what("font family"));
+          }
+          if (control.foreground) expect(style.color === rgb(control.foreground), what("text colour"));
+          if (control.background) expect(style.backgroundColor === rgb(control.background), what("background"));
+          // What a screen reader is told: the spoken name over the caption, the description,
+          // the live region, the tab order.
+          const name = spoken.getAttribute(control.kind === "picture" ? "alt" : "aria-label");
+          expect((name ?? "") === control.spokenName, what("spoken name"));
+          const description = document.getElementById(spoken.getAttribute("aria-describedby"))?.textContent ?? "";
+          expect(description === control.description, what("description"));
+          const live = spoken.getAttribute("role") === "status" || spoken.hasAttribute("aria-live");
+          expect(live === control.liveRegion, what("live region"));
+          expect((spoken.tabIndex >= 0 && !/^(P|IMG|FIELDSET)$/.test(spoken.tagName)) === control.takesFocus &&
+            spoken.tabIndex <= 0, what("focus"));
+        }
+        const tabOrder = [...form.querySelectorAll("input, button")].map((e) => e.closest(".control").id);
+        expect(tabOrder.join() === window.controls.filter((c) => c.takesFocus).map((c) => prefix + c.name).join(),
+          `${window.name}: tab order`);
+      }
+      for (const section of document.querySelectorAll(".window")) section.hidden = section.id !== "Form3";
+      return found;
+    }, designs);
+    assert.deepEqual(mismatches, []);
+    // Where the driver can read it, what a screen reader is told of the controls it reaches.
+    for (const control of designs[1].controls.filter((c) => c.takesFocus)) {
+      const told = await page.accessible(control.kind === "checkbox" ? `#${control.name} input` : `#${control.name}`);
+      if (told) assert.equal(told.role, control.kind, control.name);
+    }
     await finish(page);
   });
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the page's checks in one engine on a private X server (WebKit's browser needs one;
 # the others run headless beside it).
-#   run_page_test.sh chromium|firefox|webkit SITE_DIR SINGLE_FILE EXPECTED_OUTCOMES.tsv
+#   run_page_test.sh chromium|firefox|webkit SITE_DIR SINGLE_FILE EXPECTED_OUTCOMES.tsv \
+#                    DESIGN_TABLES.js
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/../xvfb.sh"
