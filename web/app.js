@@ -99,6 +99,11 @@ function start(board) {
   });
   const thanks = document.getElementById("thanks");
   mainView.querySelector('[data-role="close"]').addEventListener("click", () => thanks.showModal());
+  // Return presses OK wherever the box has the focus, as in a desktop message box: a screen
+  // reader that reads the note may move the focus from OK to the box (Orca 48 in Chromium).
+  thanks.addEventListener("keydown", (event) => {
+    if (event.key === "Enter" && event.target === thanks) thanks.close();
+  });
   thanks.addEventListener("close", endProgram);
   render(board);
   splash.hidden = true;

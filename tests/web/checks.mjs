@@ -280,7 +280,7 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile, designs }
     await finish(page);
   });
 
-  for (const dismissal of ["OK", "Enter", "Escape"]) {
+  for (const dismissal of ["OK", "Enter", "Escape", "Enter on the box"]) {
     test(`Fermer thanks, and once the note is dismissed (${dismissal}) nothing is left to use`, async () => {
       const page = await openMain();
       // As if reached from another page: a tab that is all its history would close.
@@ -289,14 +289,21 @@ export function defineChecks(launch, { siteDir, singleFile, sheetFile, designs }
       assert.equal(await page.evaluate(() => document.getElementById("thanks").open), true);
       const dialog = await page.accessible("#thanks");
       if (dialog) {
-        // A dialog titled as the program, its OK button described by the note: screen readers
-        // read the note with the button the focus lands on.
-        assert.deepEqual([dialog.role, dialog.name], ["dialog", "Morvane 101"]);
+        // An alert dialog titled as the program, its OK button described by the note: screen
+        // readers read the note with the button the focus lands on.
+        assert.deepEqual([dialog.role, dialog.name], ["alertdialog", "Morvane 101"]);
         const ok = await page.accessible("#thanks-ok");
         if (ok.description !== undefined) assert.match(ok.description, /^Merci à Lucien Arvel/);
       }
       if (dismissal === "OK") await page.click("#thanks-ok");
-      else await page.press(dismissal);
+      else if (dismissal === "Enter on the box") {
+        // Where a screen reader reading the note has put the focus.
+        assert.equal(await page.evaluate(() => {
+          document.getElementById("thanks").focus();
+          return document.activeElement.id;
+        }), "thanks");
+        await page.press("Enter");
+      } else await page.press(dismissal);
       await page.waitFor(() => document.activeElement.id === "closed");
       assert.deepEqual(await page.evaluate(() => [document.getElementById("closed").getAttribute("role"),
         document.getElementById("closed").hidden, document.querySelectorAll("input, button, dialog").length]),
