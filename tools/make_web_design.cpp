@@ -16,8 +16,9 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "design/application.h"
@@ -25,6 +26,7 @@
 #include "design/main_window_design.h"
 #include "design/splash_design.h"
 #include "design/spoken_texts.h"
+#include "tools/page_markup.h"
 
 namespace {
 
@@ -54,8 +56,7 @@ QString cssColour(design::Rgb colour) {
 QString fontStack(std::string_view family) {
     if (const design::FontChoice* choice = design::fontChoiceFor(family))
         return toQString(choice->web);
-    std::fprintf(stderr, "no font stack for %s\n", family.data());
-    std::exit(1);
+    throw std::runtime_error("no font stack for " + std::string(family));
 }
 
 QString fontRule(const design::FontDesign& font) {
@@ -85,106 +86,15 @@ QString placeRule(const QString& prefix, const ControlDesign& design) {
     return rule + QStringLiteral("}\n");
 }
 
+// A window of the page, as the styles and the markup (tools/page_markup) know it.
 struct Window {
     std::span<const ControlDesign> controls;
     QString prefix;
-    QString picture;
-};
 
-QString controlMarkup(const ControlDesign& design, const Window& window);
-
-QString childrenOf(const ControlDesign& container, const Window& window) {
-    QString markup;
-    for (const ControlDesign& child : window.controls)
-        if (child.container == container.name)
-            markup += controlMarkup(child, window);
-    return markup;
-}
-
-// What the page's script looks controls up by: their role, and which has the focus as the
-// window opens.
-QString scriptAttributes(const ControlDesign& design, const Window& window) {
-    static constexpr std::array<const char*, 4> kRoleNames{"", "answer", "reset", "close"};
-    QString attributes;
-    if (design.role != design::ControlRole::None)
-        attributes += QStringLiteral(" data-role=\"%1\"")
-                          .arg(QLatin1String(kRoleNames[static_cast<size_t>(design.role)]));
-    if (&design == design::initialFocus(window.controls))
-        attributes += QStringLiteral(" data-initial-focus");
-    return attributes;
-}
-
-// What a screen reader adds to a control's name: a hidden text the control is described by.
-QString descriptionId(const QString& name) {
-    return name + QStringLiteral("-description");
-}
-QString describedBy(const ControlDesign& design, const QString& name) {
-    if (design.description.empty())
-        return {};
-    return QStringLiteral(" aria-describedby=\"%1\"").arg(descriptionId(name));
-}
-QString descriptionMarkup(const ControlDesign& design, const QString& name) {
-    if (design.description.empty())
-        return {};
-    return QStringLiteral("<span id=\"%1\" hidden>%2</span>\n")
-        .arg(descriptionId(name), escaped(toQString(design.description)));
-}
-
-QString controlElement(const ControlDesign& design, const Window& window) {
-    const QString name = idOf(window.prefix, design);
-    const QString attributes = scriptAttributes(design, window) + describedBy(design, name);
-    const QString text = escaped(toQString(design.text));
-    const QString spokenName = escaped(toQString(design.spokenName));
-    switch (design.kind) {
-        case ControlKind::Label:
-            // A live region is where screen readers hear each new text, whole. A section,
-            // not a status bar: Orca 48 drops a text change that follows another of the same
-            // page within 100 ms, unless it comes from a live section.
-            if (design.liveRegion)
-                return QStringLiteral(
-                           "<div id=\"%1\" class=\"control\" aria-live=\"polite\" "
-                           "aria-atomic=\"true\"%3>%2</div>\n")
-                    .arg(name, text, attributes);
-            return QStringLiteral("<p id=\"%1\" class=\"control\"%3>%2</p>\n")
-                .arg(name, text, attributes);
-        case ControlKind::CheckBox:
-            return QStringLiteral(
-                       "<label id=\"%1\" class=\"control box\"><input type=\"checkbox\" "
-                       "aria-label=\"%2\"%4> %3</label>\n")
-                .arg(name, spokenName, text, attributes);
-        case ControlKind::CommandButton:
-            return QStringLiteral(
-                       "<button id=\"%1\" class=\"control\" type=\"button\"%3>%2</button>\n")
-                .arg(name, text, attributes);
-        case ControlKind::Frame:
-            return QStringLiteral(
-                       "<fieldset id=\"%1\" class=\"control\"><legend>%2</legend>\n%3</fieldset>\n")
-                .arg(name, text, childrenOf(design, window));
-        case ControlKind::Picture:
-            return QStringLiteral(
-                       "<img id=\"%1\" class=\"control\" src=\"%2\" alt=\"%3\" width=\"%4\" "
-                       "height=\"%5\">\n")
-                .arg(name, window.picture, spokenName)
-                .arg(design::twipsToPixels(design.width))
-                .arg(design::twipsToPixels(design.height));
+    page::PageWindow forMarkup(const QString& picture) const {
+        return {controls, prefix.toStdString(), picture.toStdString()};
     }
-    return {};
-}
-
-// A control and, after it, what describes it.
-QString controlMarkup(const ControlDesign& design, const Window& window) {
-    const QString name = idOf(window.prefix, design);
-    return controlElement(design, window) + descriptionMarkup(design, name);
-}
-
-// The controls of one window, in tab order, each inside its container.
-QString windowMarkup(const Window& window) {
-    QString markup;
-    for (const ControlDesign& design : window.controls)
-        if (design.container.empty())
-            markup += controlMarkup(design, window);
-    return markup;
-}
+};
 
 QString windowRules(const QString& id, const design::WindowDesign& design, const Window& window) {
     QString rules = QStringLiteral("#%1{width:%2;height:%3;")
@@ -314,47 +224,39 @@ QString narrowRules(const Window& splash, const Window& mainView) {
     return QStringLiteral("@media (max-width:%1px){%2}\n").arg(narrowest()).arg(rules);
 }
 
+QString contentsOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + path.toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
 // A file beside the template, with what the designs say filled in.
 QString filledIn(const QString& path, const QString& background) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
-        std::exit(1);
-    }
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = contentsOf(path);
     text.replace(QStringLiteral("@BACKGROUND@"), background);
     text.replace(QStringLiteral("@NARROW@"), QString::number(narrowest()));
     text.replace(QStringLiteral("@TITLE@"), toQString(design::kApplicationTitle));
     return text;
 }
 
-bool write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s TEMPLATE.html OUTPUT_DIR PICTURE.bmp\n", argv[0]);
-        return 2;
-    }
-    QFile templateFile(QString::fromLocal8Bit(argv[1]));
-    if (!templateFile.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", argv[1]);
-        return 1;
-    }
-    const QString out = QString::fromLocal8Bit(argv[2]) + QLatin1Char('/');
+// Writes the page, its styles and its picture into `out`.
+void writePage(const QString& templatePath, const QString& out, const QString& picturePath) {
     const QString picture = QStringLiteral("gecko.png");
-
     // The main view keeps the designer names; the splash's, which repeat some, are prefixed.
-    const Window splash{design::kSplashControls, QStringLiteral("Form1-"), picture};
-    const Window mainView{design::kMainWindowControls, QString(), picture};
-    QString page = QString::fromUtf8(templateFile.readAll());
-    page.replace(QStringLiteral("@SPLASH@"), windowMarkup(splash));
-    page.replace(QStringLiteral("@MAIN@"), windowMarkup(mainView));
+    const Window splash{design::kSplashControls, QStringLiteral("Form1-")};
+    const Window mainView{design::kMainWindowControls, QString()};
+    QString page = contentsOf(templatePath);
+    page.replace(QStringLiteral("@SPLASH@"),
+                 QString::fromStdString(page::windowMarkup(splash.forMarkup(picture))));
+    page.replace(QStringLiteral("@MAIN@"),
+                 QString::fromStdString(page::windowMarkup(mainView.forMarkup(picture))));
     page.replace(QStringLiteral("@THANKS@"), escaped(toQString(design::thanksNote())));
     page.replace(QStringLiteral("@TITLE@"), escaped(toQString(design::kApplicationTitle)));
     page.replace(QStringLiteral("@HAND_OVER_MS@"), QString::number(design::kHandOverMilliseconds));
@@ -376,17 +278,33 @@ int main(int argc, char* argv[]) {
         zoomRules(design::kMainWindowDesign,
                   {{"Form1", design::kSplashDesign}, {"Form3", design::kMainWindowDesign}}) +
         narrowRules(splash, mainView);
-    const QString sources = QFileInfo(templateFile).absolutePath() + QLatin1Char('/');
+    const QString sources = QFileInfo(templatePath).absolutePath() + QLatin1Char('/');
 
-    const QImage gecko(QString::fromLocal8Bit(argv[3]));
-    if (!write(out + QStringLiteral("index.html"), page.toUtf8()) ||
-        !write(out + QStringLiteral("design.css"), css.toUtf8()) ||
-        !write(out + QStringLiteral("style.css"),
-               filledIn(sources + QStringLiteral("style.css"), background).toUtf8()) ||
-        !write(out + QStringLiteral("manifest.webmanifest"),
-               filledIn(sources + QStringLiteral("manifest.webmanifest"), background).toUtf8()) ||
-        gecko.isNull() || !gecko.save(out + picture)) {
-        std::fprintf(stderr, "cannot write into %s\n", argv[2]);
+    write(out + QStringLiteral("index.html"), page.toUtf8());
+    write(out + QStringLiteral("design.css"), css.toUtf8());
+    write(out + QStringLiteral("style.css"),
+          filledIn(sources + QStringLiteral("style.css"), background).toUtf8());
+    write(out + QStringLiteral("manifest.webmanifest"),
+          filledIn(sources + QStringLiteral("manifest.webmanifest"), background).toUtf8());
+    const QImage gecko(picturePath);
+    if (gecko.isNull() || !gecko.save(out + picture))
+        throw std::runtime_error("cannot make " + (out + picture).toStdString());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s TEMPLATE.html OUTPUT_DIR PICTURE.bmp\n", argv[0]);
+        return 2;
+    }
+    try {
+        writePage(QString::fromLocal8Bit(argv[1]),
+                  QString::fromLocal8Bit(argv[2]) + QLatin1Char('/'),
+                  QString::fromLocal8Bit(argv[3]));
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "make_web_design: %s\n", failure.what());
         return 1;
     }
     return 0;
