@@ -4,6 +4,8 @@
 //
 //   make_web_design TEMPLATE.html OUTPUT_DIR PICTURE.bmp
 //   -> OUTPUT_DIR/index.html   the template with its @SPLASH@, @MAIN@, @THANKS@... filled in
+//                              (what differs between the site and the single file is left
+//                              to web/assemble.cmake: @PICTURE@, @STYLES@, @SCRIPTS@...)
 //   -> OUTPUT_DIR/design.css   every control's place, size, font and colours, and the
 //                              screen sizes where the windows are shown larger, or flow
 //   -> OUTPUT_DIR/style.css, manifest.webmanifest   the template's neighbours, filled in
@@ -253,10 +255,12 @@ void writePage(const QString& templatePath, const QString& out, const QString& p
     const Window splash{design::kSplashControls, QStringLiteral("Form1-")};
     const Window mainView{design::kMainWindowControls, QString()};
     QString page = contentsOf(templatePath);
+    // Where the picture is, the site's file or the single file's data, is the assembly's.
+    const QString pictureAddress = QStringLiteral("@PICTURE@");
     page.replace(QStringLiteral("@SPLASH@"),
-                 QString::fromStdString(page::windowMarkup(splash.forMarkup(picture))));
+                 QString::fromStdString(page::windowMarkup(splash.forMarkup(pictureAddress))));
     page.replace(QStringLiteral("@MAIN@"),
-                 QString::fromStdString(page::windowMarkup(mainView.forMarkup(picture))));
+                 QString::fromStdString(page::windowMarkup(mainView.forMarkup(pictureAddress))));
     page.replace(QStringLiteral("@THANKS@"), escaped(toQString(design::thanksNote())));
     page.replace(QStringLiteral("@TITLE@"), escaped(toQString(design::kApplicationTitle)));
     page.replace(QStringLiteral("@HAND_OVER_MS@"), QString::number(design::kHandOverMilliseconds));

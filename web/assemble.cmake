@@ -1,10 +1,11 @@
 # Finishes the site and makes its single-file twin:
 #   cmake -DSITE=... -DSOURCES=web/ -DSINGLE_FILE=... -DRELEASE=1.0.0 \
 #         -P assemble.cmake
-# The site's page comes with its styles inside, the digests of the files it loads, and a
-# policy that lets it run nothing else; its worker comes with the list of files it keeps,
-# and the site with the headers a host should send. The single file is the same page with
-# everything inside.
+# The page writer leaves placeholders where the two differ (@STYLES@, @SCRIPTS@, @ICON@,
+# @PICTURE@, @MANIFEST@, @POLICY@). The site's page comes with its styles inside, the
+# digests of the files it loads, the loader (loader.js) and a policy that lets it run
+# nothing else; its worker comes with the list of files it keeps, and the site with the
+# headers a host should send. The single file is the same page with everything inside.
 cmake_policy(VERSION 3.25)
 
 # The base64 of a SHA-256, as subresource integrity and content security policies write it.
@@ -22,28 +23,17 @@ function(digest_of_text text out)
   set(${out} ${digest} PARENT_SCOPE)
 endfunction()
 
-# A block of the page: <tag>, `content`, </tag>, whose digest is added to the list
-# `digests`: the policy lets that block run, and no other.
+# A block of the page: <tag ATTRIBUTES>, `content`, </tag>, whose digest is added to the
+# list `digests`: the policy lets that block run, and no other.
+#   inline_block(TAG CONTENT OUT DIGESTS [ATTRIBUTES])
 function(inline_block tag content out digests_var)
   digest_of_text("${content}" digest)
-  set(${out} "<${tag}>${content}</${tag}>" PARENT_SCOPE)
+  set(attributes "")
+  if(ARGN)
+    set(attributes " ${ARGN}")
+  endif()
+  set(${out} "<${tag}${attributes}>${content}</${tag}>" PARENT_SCOPE)
   set(${digests_var} ${${digests_var}} "'${digest}'" PARENT_SCOPE)
-endfunction()
-
-# The text of the block that opens with `opening`, up to its closing tag.
-function(block_text page opening closing out)
-  string(FIND "${page}" "${opening}" start)
-  string(LENGTH "${opening}" length)
-  math(EXPR start "${start} + ${length}")
-  string(SUBSTRING "${page}" ${start} -1 rest)
-  string(FIND "${rest}" "${closing}" length)
-  string(SUBSTRING "${rest}" 0 ${length} text)
-  set(${out} "${text}" PARENT_SCOPE)
-endfunction()
-function(remove_block page_var opening closing)
-  block_text("${${page_var}}" "${opening}" "${closing}" text)
-  string(REPLACE "${opening}${text}${closing}\n" "" page "${${page_var}}")
-  set(${page_var} "${page}" PARENT_SCOPE)
 endfunction()
 
 # What the page may do: run its own scripts and the blocks listed by digest, compile its
@@ -72,7 +62,8 @@ endforeach()
 # The site's version: the release's, then a digest of its files.
 set(files index.html app.js morvane101.js morvane101.wasm manifest.webmanifest gecko.png
           icon-64.png icon-192.png)
-set(contents "${page}${design_css}${style_css}")
+file(READ ${SOURCES}/loader.js loader)
+set(contents "${page}${design_css}${style_css}${loader}")
 foreach(name ${files})
   if(NOT name STREQUAL "index.html")
     file(READ ${SITE}/${name} bytes HEX)
@@ -84,22 +75,35 @@ string(SUBSTRING ${version} 0 12 version)
 set(version ${RELEASE}-${version})
 string(REPLACE "@VERSION@" ${version} page "${page}")
 
+# Fills the placeholders in which the site and the single file differ: `name` (PICTURE for
+# @PICTURE@) with `value`. A function, not a macro: a macro's arguments are read again, and
+# the backslashes of the scripts it is given would be taken for escapes.
+function(fill page_var name value)
+  string(REPLACE "@${name}@" "${value}" page "${${page_var}}")
+  set(${page_var} "${page}" PARENT_SCOPE)
+endfunction()
+
 # The styles go inside the page: the splash then paints as soon as the page has arrived,
 # without waiting for more requests.
 macro(put_styles page_var digests_var)
+  set(styles "")
   foreach(sheet design style)
     inline_block(style "\n${${sheet}_css}" block ${digests_var})
-    string(REPLACE "<link rel=\"stylesheet\" href=\"${sheet}.css\">" "${block}" ${page_var}
-           "${${page_var}}")
+    string(APPEND styles "${block}")
   endforeach()
+  fill(${page_var} STYLES "${styles}")
 endmacro()
 
 set(site_page "${page}")
 set(site_styles "")
 put_styles(site_page site_styles)
+fill(site_page ICON icon-64.png)
+fill(site_page PICTURE gecko.png)
+fill(site_page MANIFEST "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n")
 
 # The page loads its scripts and its engine by this version, each checked against the digest
-# of its bytes: a deploy under way never mixes two versions in one page.
+# of its bytes: a deploy under way never mixes two versions in one page. The loader, inside
+# the page, is the one script the page's policy lets run from it.
 set(asked_by_version app.js morvane101.js morvane101.wasm)
 set(loaded "")
 foreach(name ${asked_by_version})
@@ -107,12 +111,11 @@ foreach(name ${asked_by_version})
   list(APPEND loaded "\"${name}\": \"${digest}\"")
 endforeach()
 list(JOIN loaded ", " loaded)
-string(REPLACE "@LOADED@" "{${loaded}}" site_page "${site_page}")
-
-block_text("${site_page}" "<script id=\"loader\">" "</script>" loader)
-digest_of_text("${loader}" loader_digest)
-policy(site_policy "'self';'${loader_digest}'" "${site_styles}" "'self'" ON "loader worker")
-string(REPLACE "@POLICY@" "${site_policy}" site_page "${site_page}")
+set(loader_scripts "")
+inline_block(script "\n${loader}" loader_block loader_scripts "id=\"loader\"")
+fill(site_page SCRIPTS "<script id=\"loaded\" type=\"application/json\">{${loaded}}</script>\n${loader_block}")
+policy(site_policy "'self';${loader_scripts}" "${site_styles}" "'self'" ON "loader worker")
+fill(site_page POLICY "${site_policy}")
 file(WRITE ${SITE}/index.html "${site_page}")
 
 # What a host should send with every file (Netlify and Cloudflare Pages read this file; the
@@ -163,15 +166,13 @@ function(data_uri path type out)
 endfunction()
 
 set(single "${page}")
-string(REPLACE "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n" "" single "${single}")
-remove_block(single "<script id=\"loaded\" type=\"application/json\">" "</script>")
-remove_block(single "<script id=\"loader\">" "</script>")
 set(single_styles "")
 put_styles(single single_styles)
 data_uri(${SITE}/icon-64.png image/png icon)
-string(REPLACE "href=\"icon-64.png\"" "href=\"${icon}\"" single "${single}")
+fill(single ICON "${icon}")
 data_uri(${SITE}/gecko.png image/png gecko)
-string(REPLACE "src=\"gecko.png\"" "src=\"${gecko}\"" single "${single}")
+fill(single PICTURE "${gecko}")
+fill(single MANIFEST "")
 # The engine as base64 in a block of data that app.js hands to the engine's script.
 base64_of(${SITE}/morvane101.wasm engine)
 file(READ ${SITE}/morvane101.js board)
@@ -179,9 +180,8 @@ file(READ ${SITE}/app.js app)
 set(single_scripts "")
 inline_block(script "\n${board}" board_block single_scripts)
 inline_block(script "\n${app}" app_block single_scripts)
-string(REPLACE "</body>"
-       "<script id=\"engine\" type=\"application/octet-stream\">${engine}</script>\n${board_block}\n${app_block}\n</body>"
-       single "${single}")
+fill(single SCRIPTS
+     "<script id=\"engine\" type=\"application/octet-stream\">${engine}</script>\n${board_block}\n${app_block}")
 policy(single_policy "${single_scripts}" "${single_styles}" "data:" OFF "'none'")
-string(REPLACE "@POLICY@" "${single_policy}" single "${single}")
+fill(single POLICY "${single_policy}")
 file(WRITE ${SINGLE_FILE} "${single}")
