@@ -6,6 +6,7 @@
 
 #include "win32/accessibility.h"
 #include "win32/check_box_drawing.h"
+#include "win32/colour_theme.h"
 #include "win32/fonts.h"
 #include "win32/runtime.h"
 #include "win32/text.h"
@@ -123,10 +124,7 @@ Form::~Form() {
 }
 
 void Form::followColourTheme() {
-    HIGHCONTRASTW contrast{};
-    contrast.cbSize = sizeof contrast;
-    contrast_ = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-                (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    contrast_ = contrastThemeIsOn();
     const auto ownBrush = [this](const std::optional<design::Rgb>& colour) {
         return GdiObject<HBRUSH>(colour && !contrast_ ? CreateSolidBrush(toColorRef(*colour))
                                                       : nullptr);

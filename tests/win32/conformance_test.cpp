@@ -16,9 +16,19 @@
 #include "design/splash_design.h"
 #include "pairing/pairing_board.h"
 #include "tests/win32/recorded_annotations.h"
+#include "win32/colour_theme.h"
 #include "win32/main_window.h"
 #include "win32/splash_window.h"
 #include "win32/text.h"
+
+// Wine has no contrast theme: these tests answer for the system whether one is on, in the
+// place of the program's own answer (win32/colour_theme.cpp, which the link then leaves out).
+namespace {
+bool contrastTheme = false;
+}  // namespace
+bool win::contrastThemeIsOn() {
+    return contrastTheme;
+}
 
 namespace {
 
@@ -234,18 +244,53 @@ INSTANTIATE_TEST_SUITE_P(BothWindows, WindowConformance, testing::Values(0, 1),
                              return std::string(kWindows[info.param].name);
                          });
 
-// A live region's every new text is announced to screen readers as it comes.
-std::vector<HWND> announced;
-
-void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
-    announced.push_back(window);
-}
-
 // A click on a box, as the box tells its window of it.
 void click(win::Form3& form, pairing::PhaseBox box) {
     const HWND control = form.control(pairing::boxName(box), "test");
     SendMessageW(form.handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
                  reinterpret_cast<LPARAM>(control));
+}
+
+// In a contrast theme every colour is the system's, the greyed boxes' too, and the designs'
+// come back when the theme goes.
+TEST(ContrastTheme, TakesTheSystemsColoursAndGivesThemBack) {
+    win::Form3 form;
+    form.create();
+    const auto themeChanged = [&](bool on) {
+        contrastTheme = on;
+        SendMessageW(form.handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    };
+    themeChanged(true);
+    click(form, pairing::PhaseBox::Check1);
+    for (const ControlDesign& control : design::kMainWindowControls) {
+        const HWND handle = form.control(control.name, "test");
+        const Colours colours = coloursOf(form.handle(), handle, control.kind);
+        EXPECT_EQ(colours.text,
+                  GetSysColor(IsWindowEnabled(handle) ? COLOR_BTNTEXT : COLOR_GRAYTEXT))
+            << control.name;
+        EXPECT_EQ(colours.background, GetSysColor(COLOR_BTNFACE)) << control.name;
+    }
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP canvas = CreateCompatibleBitmap(GetDC(nullptr), 4, 4);
+    const HGDIOBJ previous = SelectObject(dc, canvas);
+    SendMessageW(form.handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_EQ(GetPixel(dc, 1, 1), GetSysColor(COLOR_BTNFACE)) << "the window's background";
+    themeChanged(false);
+    SendMessageW(form.handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_EQ(GetPixel(dc, 1, 1), colorRef(*design::kMainWindowDesign.background));
+    SelectObject(dc, previous);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    const ControlDesign& albinos = *design::controlNamed(design::kMainWindowControls, "Check1");
+    EXPECT_EQ(coloursOf(form.handle(), form.control("Check1", "test"), albinos.kind).text,
+              colorRef(*albinos.foreground));
+}
+
+// A live region's every new text is announced to screen readers as it comes.
+std::vector<HWND> announced;
+
+void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+    announced.push_back(window);
 }
 
 TEST(LiveRegions, AnnounceEachNewText) {
