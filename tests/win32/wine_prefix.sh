@@ -15,7 +15,10 @@ use_wine_prefix() {
   fi
 }
 
+# Run, it leaves no Wine session behind: one started without a display would be joined by
+# the next program, whose windows then could not be made.
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   set -euo pipefail
   use_wine_prefix "$@"
+  wineserver -k 2>/dev/null || true
 fi
