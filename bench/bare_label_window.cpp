@@ -3,11 +3,17 @@
 #include <QApplication>
 #include <QLabel>
 
+#include "design/application.h"
+#include "design/splash_design.h"
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Morvane 101"));
-    window.setWindowTitle(QStringLiteral("Morvane 101"));
-    window.resize(372, 287);
+    const QString title = QString::fromUtf8(design::kApplicationTitle.data(),
+                                            qsizetype(design::kApplicationTitle.size()));
+    QLabel window(title);
+    window.setWindowTitle(title);
+    window.resize(design::twipsToPixels(design::kSplashDesign.clientWidth),
+                  design::twipsToPixels(design::kSplashDesign.clientHeight));
     window.show();
     return QApplication::exec();
 }

@@ -21,3 +21,5 @@ set(MORVANE_TITLE "Morvane 101")
 set(MORVANE_PROGRAM morvane101)
 set(MORVANE_APP_ID fr.morvane.morvane101)
 set(MORVANE_ICON_ROOT ${PROJECT_BINARY_DIR}/icons)
+# The sizes of the icons installed in the hicolor theme.
+set(MORVANE_ICON_SIZES 16 22 24 32 48 64 128 192 256)

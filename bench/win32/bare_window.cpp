@@ -3,7 +3,19 @@
 // program is (statically, without symbols, with its manifest).
 #include <windows.h>
 
+#include <string>
+
+#include "design/application.h"
+#include "design/splash_design.h"
+
 namespace {
+
+std::wstring widened(std::string_view utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(),
+                                           int(wide.size()))));
+    return wide;
+}
 
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY)
@@ -23,13 +35,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.lpszClassName = L"BareWindow";
     RegisterClassExW(&windowClass);
     constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame{0, 0, 372, 287};
+    const int width = design::twipsToPixels(design::kSplashDesign.clientWidth);
+    RECT frame{0, 0, width, design::twipsToPixels(design::kSplashDesign.clientHeight)};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    HWND window = CreateWindowExW(0, L"BareWindow", L"Morvane 101", kStyle, CW_USEDEFAULT,
+    const std::wstring title = widened(design::kApplicationTitle);
+    HWND window = CreateWindowExW(0, L"BareWindow", title.c_str(), kStyle, CW_USEDEFAULT,
                                   CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                   nullptr, nullptr, instance, nullptr);
-    HWND label = CreateWindowExW(0, L"STATIC", L"Morvane 101", WS_CHILD | WS_VISIBLE | SS_CENTER, 0,
-                                 40, 372, 30, window, nullptr, instance, nullptr);
+    HWND label = CreateWindowExW(0, L"STATIC", title.c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER, 0,
+                                 40, width, 30, window, nullptr, instance, nullptr);
     HFONT font = CreateFontW(-24, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                              DEFAULT_PITCH | FF_SWISS, L"Microsoft Sans Serif");

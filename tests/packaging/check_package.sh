@@ -2,12 +2,14 @@
 # Installs the program with `cmake --install` into a scratch prefix, builds the Debian
 # package and unpacks it into a scratch root, and checks what each lays out, and that
 # lintian finds nothing wrong with the package.
-#   check_package.sh BUILD_DIR
+#   check_package.sh BUILD_DIR PROGRAM APP_ID ICON_SIZE...
 set -euo pipefail
 build=$(cd "$1" && pwd)
+program_name=$2
+app=$3
+icon_sizes=("${@:4}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-app=fr.morvane.morvane101
 failures=0
 check() {  # check DESCRIPTION COMMAND...
   local what=$1
@@ -16,10 +18,10 @@ check() {  # check DESCRIPTION COMMAND...
 }
 laid_out() {  # laid_out ROOT: the files every installation must have
   local root=$1
-  check "$root: the program" test -x "$root/bin/morvane101"
+  check "$root: the program" test -x "$root/bin/$program_name"
   check "$root: the menu entry" test -f "$root/share/applications/$app.desktop"
   check "$root: the AppStream metainfo" test -f "$root/share/metainfo/$app.metainfo.xml"
-  for size in 16 22 24 32 48 64 128 192 256; do
+  for size in "${icon_sizes[@]}"; do
     check "$root: the ${size}px icon" test -f "$root/share/icons/hicolor/${size}x${size}/apps/$app.png"
   done
   check "$root: menu entry valid" desktop-file-validate "$root/share/applications/$app.desktop"
@@ -39,7 +41,7 @@ echo "Depends: $depends"
 depended=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }')
 # Each library the program links, by the package that holds it here (whose name changes
 # from one Debian release to the next), and what Qt loads at run time.
-program="$work/root/usr/bin/morvane101"
+program="$work/root/usr/bin/$program_name"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 for library in $(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }'); do
   package=$(dpkg-query -S "*/$multiarch/$library" | head -n 1 | cut -d: -f1)
